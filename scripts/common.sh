@@ -1,0 +1,10 @@
+# Shared by run.sh and test.sh: the packages Kelvora needs to build and run.
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config
+  qt6-base-dev libqt6sql6-sqlite qt6-charts-dev libgl-dev
+  libsimpleini-dev libsqlite3-dev fonts-dejavu-core)
+
+kelvora_configure_and_build() {
+  local dir="$1"; shift
+  cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake --build "$dir" --parallel "$(nproc)"
+}
