@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QTime>
+
+#include "core/format/Regional.h"
+
+namespace kelvora {
+
+// The process-wide short date format "dd/mm/yyyy" and long time format "hh:mm:ss",
+// with the regional date and time separators.
+QString shortDateText(const QDate& date, const Regional& regional = Regional::australian());
+QString longTimeText(const QTime& time, const Regional& regional = Regional::australian());
+// Short date, a blank, long time: the form of the error log.
+QString dateTimeText(const QDateTime& moment, const Regional& regional = Regional::australian());
+// Reads a short date text (day, month, four- or two-digit year); an invalid QDate when it is not one.
+QDate parseShortDate(const QString& text, const Regional& regional = Regional::australian());
+
+} // namespace kelvora
