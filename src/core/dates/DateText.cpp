@@ -2,29 +2,18 @@
 
 #include <QStringList>
 
-namespace kelvora {
+#include "core/dates/DateTimeFormat.h"
 
-namespace {
-QString two(int v)
-{
-    return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0'));
-}
-} // namespace
+namespace kelvora {
 
 QString shortDateText(const QDate& date, const Regional& regional)
 {
-    if (!date.isValid())
-        return {};
-    const QChar sep = regional.dateSeparator;
-    return two(date.day()) + sep + two(date.month()) + sep + QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0'));
+    return formatDate(QStringLiteral("dd/mm/yyyy"), date, regional);
 }
 
 QString longTimeText(const QTime& time, const Regional& regional)
 {
-    if (!time.isValid())
-        return {};
-    const QChar sep = regional.timeSeparator;
-    return two(time.hour()) + sep + two(time.minute()) + sep + two(time.second());
+    return formatDateTime(QStringLiteral("hh:mm:ss"), QDate(), time, regional);
 }
 
 QString dateTimeText(const QDateTime& moment, const Regional& regional)
@@ -32,16 +21,32 @@ QString dateTimeText(const QDateTime& moment, const Regional& regional)
     return shortDateText(moment.date(), regional) + QLatin1Char(' ') + longTimeText(moment.time(), regional);
 }
 
+namespace {
+// A date part: one or more ASCII digits and nothing else (no sign), or -1.
+int datePart(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty() || t.size() > 4)
+        return -1;
+    int value = 0;
+    for (const QChar c : t) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return -1;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return value;
+}
+} // namespace
+
 QDate parseShortDate(const QString& text, const Regional& regional)
 {
     const QStringList parts = text.trimmed().split(regional.dateSeparator);
     if (parts.size() != 3)
         return {};
-    bool okD = false, okM = false, okY = false;
-    const int d = parts[0].trimmed().toInt(&okD);
-    const int m = parts[1].trimmed().toInt(&okM);
-    int y = parts[2].trimmed().toInt(&okY);
-    if (!okD || !okM || !okY)
+    const int d = datePart(parts[0]);
+    const int m = datePart(parts[1]);
+    int y = datePart(parts[2]);
+    if (d < 0 || m < 0 || y < 0)
         return {};
     if (parts[2].trimmed().size() <= 2)
         y += y < 50 ? 2000 : 1900;

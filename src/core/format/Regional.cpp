@@ -4,6 +4,51 @@
 
 namespace kelvora {
 
+namespace {
+
+// The code of a currency form: Qt writes one unit with the locale's sign and placement,
+// and the text is matched against the classic forms, '$' standing for the sign and '1'
+// for the amount. -1 when the locale writes it in a way none of them has.
+int currencyFormCode(const QLocale& locale, double one, const QStringList& forms)
+{
+    const QString symbol = locale.currencySymbol(QLocale::CurrencySymbol);
+    QString text = locale.toCurrencyString(one, symbol, 0);
+    text.replace(locale.negativeSign(), QStringLiteral("-"));
+    text.replace(symbol, QStringLiteral("$"));
+    text.replace(QChar(0x00A0), QLatin1Char(' '));
+    text.replace(QChar(0x202F), QLatin1Char(' '));
+    return static_cast<int>(forms.indexOf(text));
+}
+
+// The first character of a format that is not a letter, digit or space: its separator.
+QChar separatorOf(const QString& format, QChar fallback)
+{
+    for (const QChar c : format) {
+        if (!c.isLetterOrNumber() && !c.isSpace() && c != QLatin1Char('\''))
+            return c;
+    }
+    return fallback;
+}
+
+} // namespace
+
+const QStringList& Regional::currencyForms()
+{
+    static const QStringList forms = {QStringLiteral("$1"), QStringLiteral("1$"), QStringLiteral("$ 1"),
+                                      QStringLiteral("1 $")};
+    return forms;
+}
+
+const QStringList& Regional::negCurrencyForms()
+{
+    static const QStringList forms = {
+        QStringLiteral("($1)"), QStringLiteral("-$1"),  QStringLiteral("$-1"),  QStringLiteral("$1-"),
+        QStringLiteral("(1$)"), QStringLiteral("-1$"),  QStringLiteral("1-$"),  QStringLiteral("1$-"),
+        QStringLiteral("-1 $"), QStringLiteral("-$ 1"), QStringLiteral("1 $-"), QStringLiteral("$ 1-"),
+        QStringLiteral("$ -1"), QStringLiteral("1- $"), QStringLiteral("($ 1)"), QStringLiteral("(1 $)")};
+    return forms;
+}
+
 Regional Regional::australian()
 {
     Regional r;
@@ -47,6 +92,20 @@ Regional Regional::fromLocale(const QLocale& locale)
     }
     r.timeAMString = locale.amText();
     r.timePMString = locale.pmText();
+
+    const int positive = currencyFormCode(locale, 1.0, currencyForms());
+    if (positive >= 0)
+        r.currencyFormat = positive;
+    const int negative = currencyFormCode(locale, -1.0, negCurrencyForms());
+    if (negative >= 0) {
+        r.negCurrencyFormat = negative;
+    } else {
+        // A form of its own: a leading minus before the positive form.
+        static const int leadingMinus[] = {1, 5, 9, 8};
+        r.negCurrencyFormat = leadingMinus[r.currencyFormat];
+    }
+    r.dateSeparator = separatorOf(locale.dateFormat(QLocale::ShortFormat), r.dateSeparator);
+    r.timeSeparator = separatorOf(locale.timeFormat(QLocale::LongFormat), r.timeSeparator);
     return r;
 }
 

@@ -31,9 +31,15 @@ struct Regional
     QStringList shortMonthNames; // January first, 12 entries
     QStringList longMonthNames;  // January first, 12 entries
 
+    // The forms behind the two codes, '$' standing for the currency sign and '1' for the
+    // amount, indexed by currencyFormat and negCurrencyFormat.
+    static const QStringList& currencyForms();
+    static const QStringList& negCurrencyForms();
+
     // English names, Australian separators and "$": the fixture of the tests.
     static Regional australian();
-    // Separators, currency and names of a locale (the system one at start-up).
+    // Separators, currency sign and forms, and names of a locale (the system one at
+    // start-up); the C locale gives australian().
     static Regional fromLocale(const QLocale& locale);
 };
 

@@ -1,0 +1,131 @@
+#pragma once
+
+#include "core/format/Regional.h"
+#include "core/settings/FontSetting.h"
+#include "core/settings/SettingsLocations.h"
+
+#include <QDate>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <utility>
+
+namespace kelvora {
+
+class IniFile;
+class KeyStore;
+class UserPort;
+struct SettingDef;
+
+// Every setting of the settings file (sections Detail and Font) and of the
+// settings key, held as texts for the whole run. Keys are the stored names and
+// match in any case. Loaded at start-up, written at close (settings file) and
+// at destroy (settings key); the dialogs that own a key write it at once.
+class Settings : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Clock = std::function<QDate()>;
+    using Values = QList<std::pair<QString, QString>>;
+
+    // An Office page box and the setting behind it.
+    struct OfficeBox
+    {
+        QString control;
+        QString key;
+    };
+
+    static const QString kReadErrorMessage;  // "Exception 01: Registry Read Error."
+    static const QString kWriteErrorMessage; // "Registry Exception 02: Information Saving Failed."
+
+    // Every value starts at its default. `today` defaults to the system date.
+    explicit Settings(SettingsLocations locations = {}, Regional regional = Regional::australian(), Clock today = {},
+                      QObject* parent = nullptr);
+
+    const SettingsLocations& locations() const { return m_locations; }
+
+    // ---- held values --------------------------------------------------------
+    static bool isSetting(const QString& key);
+    // The held text. Raises KelvoraError for a name that is no setting.
+    QString value(const QString& key) const;
+    // Changes the held text (written with its store later). `Pix` and `PixStr`
+    // are one value. A start-up password given in plain text is held hashed.
+    void setValue(const QString& key, const QString& value);
+
+    // ---- settings file ------------------------------------------------------
+    // Opens the settings file, reads Detail then Font, releases it. A missing
+    // or unreadable file leaves every key at its default.
+    void loadSettingsFile();
+    void loadIniSettings(const IniFile& ini);
+    void loadReportFonts(const IniFile& ini);
+    // Opens the settings file, writes Font then Detail, releases it. Raises
+    // KelvoraError when it cannot be written (the file is then unchanged).
+    void saveSettingsFile();
+    void saveReportFonts(IniFile& ini) const;
+    void saveIniSettings(IniFile& ini);
+
+    // ---- settings key -------------------------------------------------------
+    // Reads every value. When the key cannot be read, shows kReadErrorMessage
+    // and every settings-key value takes its fallback.
+    void readSettingsKey(UserPort& port);
+    void readSettingsKey(KeyStore& key, UserPort& port);
+    // Writes the values kept at destroy. On a failure shows kWriteErrorMessage;
+    // the values after the failing one are not written. False on failure.
+    bool writeSettingsKey(UserPort& port);
+    bool writeSettingsKey(KeyStore& key, UserPort& port);
+
+    // ---- writes of the dialogs ----------------------------------------------
+    // Each changes the held values, then writes them to their store at once.
+    // Raise KelvoraError when the store cannot be written (or a key does not
+    // belong to that store); the held values keep the change.
+    void storeInSettingsFile(const Values& values);
+    void storeInSettingsKey(const Values& values);
+    void storeInSettingsKey(KeyStore& key, const Values& values);
+
+    // ---- typed views --------------------------------------------------------
+    QString gstRate() const { return value(QStringLiteral("ApplyRate")); }
+    void setGstRate(const QString& rate) { setValue(QStringLiteral("ApplyRate"), rate); }
+    // IIntStr, RIntStr or SIntStr as a whole number; 1 when it is not one.
+    int frequencyIndex(const QString& key) const;
+    FontSetting font(FontRole role) const;
+    void setFont(FontRole role, const FontSetting& font);
+    // Pictures are shown automatically only when the picture setting is "Yes".
+    bool pictureAutoDisplay() const;
+    // The diary's last computed dates, written under TempDate1Str and
+    // TempDate2Str. Until the diary sets one, the value read at start-up stays.
+    void setTempDate1(const QDate& date);
+    void setTempDate2(const QDate& date);
+    // Anything but exactly "mm/dd/yyyy" becomes "dd/mm/yyyy".
+    void normaliseDateFormat();
+
+    // Start-up password (EntryStr, held as a salted hash).
+    bool hasStartupPassword() const;
+    // With no password set, only the empty text matches.
+    bool startupPasswordMatches(const QString& typed) const;
+    // An empty text removes the password.
+    void setStartupPassword(const QString& password);
+
+    // The Office page boxes in page order, by control name.
+    static const QList<OfficeBox>& officeBoxes();
+
+signals:
+    void valueChanged(const QString& key, const QString& value);
+
+private:
+    QString todayText() const;
+    QString detailDefault(const SettingDef& def) const;
+    void assign(const QString& canonical, const QString& value);
+    void applyKeyFallbacks();
+    void normaliseFonts(FontRole role);
+
+    SettingsLocations m_locations;
+    Regional m_regional;
+    Clock m_today;
+    QHash<QString, QString> m_values; // by lower-case canonical name
+};
+
+} // namespace kelvora
