@@ -240,12 +240,12 @@ BandBlock BandRenderer::render(int bandIndex)
     for (Work& w : work) {
         if (w.object->proto->stretch == StretchMode::ToBand)
             w.height = std::max(0.0, block.height - (band.height - w.design.bottom()) - w.top);
-        emit(block, w);
+        addItems(block, w);
     }
     return block;
 }
 
-void BandRenderer::emit(BandBlock& block, const Work& w)
+void BandRenderer::addItems(BandBlock& block, const Work& w)
 {
     InstanceObject& object = *w.object;
     const ReportObject& proto = *object.proto;

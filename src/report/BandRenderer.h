@@ -46,7 +46,7 @@ private:
     struct Work;
 
     QString evaluateText(const InstanceObject& object, int* pending);
-    void emit(BandBlock& block, const Work& work);
+    void addItems(BandBlock& block, const Work& work);
     int textStyle(InstanceObject& object);
     int shapeStyle(InstanceObject& object);
 

@@ -126,14 +126,14 @@ void LayoutEngine::newPage(bool withHeader)
 
 void LayoutEngine::placePageHeader()
 {
-    if (!pageBandPrints(m_layout.pageHeader()))
-        return;
-    for (BandBlock& block : renderWithChildren(m_layout.pageHeader())) {
-        put(block, m_document.page.margins.left(), m_y);
-        m_y += block.height;
+    if (pageBandPrints(m_layout.pageHeader())) {
+        for (BandBlock& block : renderWithChildren(m_layout.pageHeader())) {
+            put(block, m_document.page.margins.left(), m_y);
+            m_y += block.height;
+        }
+        m_flowBottom = std::max(m_flowBottom, m_y);
+        startColumns();
     }
-    m_flowBottom = std::max(m_flowBottom, m_y);
-    startColumns();
     repeatGroupHeaders();
 }
 

@@ -23,7 +23,7 @@ enum class BandType {
 
 enum class FillOrder { DownThenAcross, AcrossThenDown };
 
-// A band may stamp its objects into a fixed grid of slots (a sheet of cards): each
+// A band may stamp its objects into a fixed grid of slotGrid (a sheet of cards): each
 // object is repeated once per slot, and a "#" in its name becomes the slot number,
 // so the program still finds every copy by name ("T1" .. "T10").
 struct SlotGrid
@@ -53,7 +53,7 @@ struct ReportBand
     QString dataset;   // master data: the dataset name the program binds
     QString condition; // group header: the key expression; a new group starts when it changes
     std::shared_ptr<const Expression> compiledCondition;
-    SlotGrid slots;
+    SlotGrid slotGrid;
     std::vector<ReportObject> objects;
     int child = -1; // index of the child band printed right after this one, -1 when none
 

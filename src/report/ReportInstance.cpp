@@ -11,20 +11,20 @@ ReportInstance::ReportInstance(const ReportTemplate& layout)
         target.visible = band.visible;
         if (!band.name.isEmpty())
             m_bands.insert(band.name.toLower(), int(b));
-        const int copies = band.slots.active() ? band.slots.count() : 1;
+        const int copies = band.slotGrid.active() ? band.slotGrid.count() : 1;
         target.objects.reserve(band.objects.size() * size_t(copies));
         for (int slot = 0; slot < copies; ++slot) {
             QPointF offset;
-            if (band.slots.active()) {
-                const bool across = band.slots.order == FillOrder::AcrossThenDown;
-                const int column = across ? slot % band.slots.columns : slot / band.slots.rows;
-                const int row = across ? slot / band.slots.columns : slot % band.slots.rows;
-                offset = QPointF(column * band.slots.pitchX, row * band.slots.pitchY);
+            if (band.slotGrid.active()) {
+                const bool across = band.slotGrid.order == FillOrder::AcrossThenDown;
+                const int column = across ? slot % band.slotGrid.columns : slot / band.slotGrid.rows;
+                const int row = across ? slot / band.slotGrid.columns : slot % band.slotGrid.rows;
+                offset = QPointF(column * band.slotGrid.pitchX, row * band.slotGrid.pitchY);
             }
             for (const ReportObject& proto : band.objects) {
                 InstanceObject o;
                 o.proto = &proto;
-                o.name = band.slots.active() ? ReportTemplate::slotName(proto.name, slot + 1) : proto.name;
+                o.name = band.slotGrid.active() ? ReportTemplate::slotName(proto.name, slot + 1) : proto.name;
                 o.offset = offset;
                 o.visible = proto.visible;
                 target.objects.push_back(o);

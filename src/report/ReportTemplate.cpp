@@ -190,15 +190,15 @@ QStringList ReportTemplate::check()
             }
         }
 
-        const int copies = band.slots.active() ? band.slots.count() : 1;
+        const int copies = band.slotGrid.active() ? band.slotGrid.count() : 1;
         for (ReportObject& object : band.objects) {
             const QString at = location(object.sourceLine, object.sourceColumn);
-            if (band.slots.active() && !object.name.isEmpty() && !object.name.contains(QLatin1Char('#')))
+            if (band.slotGrid.active() && !object.name.isEmpty() && !object.name.contains(QLatin1Char('#')))
                 faults.append(QStringLiteral("%1: \"%2\" is repeated in every slot; put \"#\" in its name for the slot "
                                              "number")
                                   .arg(at, object.name));
             for (int slot = 1; slot <= copies; ++slot)
-                claimName(band.slots.active() ? slotName(object.name, slot) : object.name, object.sourceLine,
+                claimName(band.slotGrid.active() ? slotName(object.name, slot) : object.name, object.sourceLine,
                           object.sourceColumn);
             if (object.rect.width() < 0 && object.kind != ObjectKind::Line)
                 faults.append(QStringLiteral("%1: An object's width cannot be negative").arg(at));

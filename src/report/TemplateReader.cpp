@@ -291,7 +291,7 @@ private:
                 childElement = readBand(BandType::Child);
                 m_template.bands[size_t(index)].child = childElement;
             } else if (element == QLatin1String("slots")) {
-                readSlots(m_template.bands[size_t(index)].slots);
+                readSlotGrid(m_template.bands[size_t(index)].slotGrid);
             } else if (const auto kind = objectKind(element)) {
                 m_template.bands[size_t(index)].objects.push_back(readObject(*kind));
             } else {
@@ -301,14 +301,14 @@ private:
         return index;
     }
 
-    void readSlots(SlotGrid& slots)
+    void readSlotGrid(SlotGrid& slotGrid)
     {
         Attributes a(m_xml, m_template, m_errors);
-        slots.columns = a.whole(QStringLiteral("columns"), 1, 1);
-        slots.rows = a.whole(QStringLiteral("rows"), 1, 1);
-        slots.pitchX = a.number(QStringLiteral("pitchX"), 0);
-        slots.pitchY = a.number(QStringLiteral("pitchY"), 0);
-        slots.order = a.choice(QStringLiteral("fill"), FillOrder::AcrossThenDown,
+        slotGrid.columns = a.whole(QStringLiteral("columns"), 1, 1);
+        slotGrid.rows = a.whole(QStringLiteral("rows"), 1, 1);
+        slotGrid.pitchX = a.number(QStringLiteral("pitchX"), 0);
+        slotGrid.pitchY = a.number(QStringLiteral("pitchY"), 0);
+        slotGrid.order = a.choice(QStringLiteral("fill"), FillOrder::AcrossThenDown,
                                {{"across", FillOrder::AcrossThenDown}, {"down", FillOrder::DownThenAcross}});
         a.finish();
         m_xml.skipCurrentElement();

@@ -113,13 +113,13 @@ private:
         flagIf(QStringLiteral("startNewPage"), band.startNewPage, false);
         flagIf(QStringLiteral("repeatOnNewPage"), band.repeatOnNewPage, false);
         flagIf(QStringLiteral("printOnFirstPage"), band.printOnFirstPage, true);
-        if (band.slots.active()) {
+        if (band.slotGrid.active()) {
             m_xml.writeEmptyElement(QStringLiteral("slots"));
-            m_xml.writeAttribute(QStringLiteral("columns"), QString::number(band.slots.columns));
-            m_xml.writeAttribute(QStringLiteral("rows"), QString::number(band.slots.rows));
-            numberIf(QStringLiteral("pitchX"), band.slots.pitchX, 0);
-            numberIf(QStringLiteral("pitchY"), band.slots.pitchY, 0);
-            if (band.slots.order == FillOrder::DownThenAcross)
+            m_xml.writeAttribute(QStringLiteral("columns"), QString::number(band.slotGrid.columns));
+            m_xml.writeAttribute(QStringLiteral("rows"), QString::number(band.slotGrid.rows));
+            numberIf(QStringLiteral("pitchX"), band.slotGrid.pitchX, 0);
+            numberIf(QStringLiteral("pitchY"), band.slotGrid.pitchY, 0);
+            if (band.slotGrid.order == FillOrder::DownThenAcross)
                 m_xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("down"));
         }
         for (const ReportObject& object : band.objects)

@@ -2,6 +2,14 @@
 
 #include "core/dates/PeriodAndYear.h"
 #include "core/format/Cents.h"
+#include "core/settings/IniFile.h"
+#include "core/settings/ListFile.h"
+#include "core/settings/UserStore.h"
+#include "core/store/Database.h"
+#include "core/store/Transaction.h"
+#include "core/store/View.h"
+
+#include <QFileInfo>
 
 #include <QRandomGenerator>
 
@@ -333,6 +341,46 @@ DemoData DemoData::generate(const QDate& today)
     demo.toDoText = QStringLiteral("Lodge the March quarter BAS\r\nOrder toner for the laser printer\r\nRenew the NRMA policy");
     demo.importantText = QStringLiteral("Tax agent number: 7310 4412\r\nBank: Westpac Grafton, BSB 732-557");
     return demo;
+}
+
+namespace {
+void appendAll(Database& db, TableId table, const QList<QVariantMap>& records)
+{
+    View view(db, table);
+    for (const QVariantMap& record : records) {
+        view.append();
+        for (auto it = record.cbegin(); it != record.cend(); ++it)
+            view.setField(it.key(), it.value());
+        view.post();
+    }
+}
+} // namespace
+
+bool DemoData::writeFolder(const AppFolders& folders, const QString& settingsKeyFile, const QDate& today)
+{
+    if (QFileInfo::exists(folders.databaseFile()))
+        return false;
+    const DemoData demo = generate(today);
+    {
+        Database db(folders.databaseFile());
+        Transaction all(db);
+        appendAll(db, TableId::Names, demo.clients);
+        appendAll(db, TableId::Expense, demo.expenses);
+        appendAll(db, TableId::Income, demo.income);
+        appendAll(db, TableId::Diary, demo.diary);
+        all.commit();
+    }
+    IniFile ini(folders.settingsFile());
+    for (const auto& [key, value] : demo.detailSettings)
+        ini.setValue(QStringLiteral("Detail"), key, value);
+    ini.save();
+    UserStore key(settingsKeyFile);
+    for (const auto& [name, value] : demo.userSettings)
+        key.writeValue(name, value);
+    key.commit();
+    ListFile::save(folders.toDoFile(), demo.toDoText);
+    ListFile::save(folders.importantFile(), demo.importantText);
+    return true;
 }
 
 } // namespace kelvora

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QVariantMap>
 
+#include "core/settings/AppFolders.h"
+
 namespace kelvora {
 
 // A small, believable data folder: an Australian sole trader's clients, expenses
@@ -25,6 +27,11 @@ struct DemoData
 
     // Deterministic: the same data every time. Diary days are placed around `today`.
     static DemoData generate(const QDate& today);
+
+    // Fills a data folder that has no database yet: the database, the settings
+    // file, the list files, and the per-user settings at `settingsKeyFile`.
+    // False (and nothing touched) when the folder already holds a database.
+    static bool writeFolder(const AppFolders& folders, const QString& settingsKeyFile, const QDate& today);
 };
 
 } // namespace kelvora

@@ -62,15 +62,15 @@ bool MainModel::guarded(const std::function<void()>& step)
 
 MainModel::StartUp MainModel::startUp()
 {
-    const bool settingsRead = guarded([this] {
-        m_settings.loadSettingsFile();
-        m_toDo = ListFile::load(m_folders.toDoFile());
-        m_important = ListFile::load(m_folders.importantFile());
-        emit listsChanged();
-        m_settings.readSettingsKey(m_port);
-    });
-    if (!settingsRead)
-        return hasDatabase() ? StartUp::Ready : StartUp::NoDatabase;
+    if (!guarded([this] { m_settings.loadSettingsFile(); }))
+        return StartUp::NoDatabase;
+    // A list file that cannot be read is reported and then left alone at close,
+    // so its text is never replaced by an empty memo.
+    m_toDoLoaded = guarded([this] { m_toDo = ListFile::load(m_folders.toDoFile()); });
+    m_importantLoaded = guarded([this] { m_important = ListFile::load(m_folders.importantFile()); });
+    emit listsChanged();
+    if (!guarded([this] { m_settings.readSettingsKey(m_port); }))
+        return StartUp::NoDatabase;
 
     try {
         openDatabase();
@@ -143,8 +143,48 @@ void MainModel::closeSequence()
     postIfPending(m_expend.get());
     postIfPending(m_income.get());
     postIfPending(m_names.get());
-    ListFile::save(m_folders.toDoFile(), m_toDo);
-    ListFile::save(m_folders.importantFile(), m_important);
+    if (m_toDoLoaded)
+        ListFile::save(m_folders.toDoFile(), m_toDo);
+    if (m_importantLoaded)
+        ListFile::save(m_folders.importantFile(), m_important);
+}
+
+void MainModel::gridCopy(View& view, const QString& field)
+{
+    if (view.currentRow() < 0 || field.isEmpty())
+        return;
+    m_port.setClipboardText(view.asText(field));
+}
+
+void MainModel::gridCut(View& view, const QString& field)
+{
+    if (view.currentRow() < 0 || field.isEmpty())
+        return;
+    m_port.setClipboardText(view.asText(field));
+    view.edit();
+    view.setNull(field);
+    view.post();
+}
+
+void MainModel::gridPaste(View& view, const QString& field)
+{
+    if (view.currentRow() < 0 || field.isEmpty())
+        return;
+    const QString text = m_port.clipboardText();
+    view.edit();
+    try {
+        view.setField(field, text);
+    } catch (...) {
+        // A clipboard text that does not fit the field leaves the record as it was.
+        view.cancel();
+        throw;
+    }
+    view.post();
+}
+
+void MainModel::afterClipboardCommand()
+{
+    postIfPending(m_names.get());
 }
 
 bool MainModel::destroy()

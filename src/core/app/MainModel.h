@@ -80,6 +80,15 @@ public:
     // when the view has none.
     void calendarChange(const QDate& date);
 
+    // ---- the shared right-click menu on a grid -----------------------------------
+    // Copy the current cell's text; Cut also empties the field and posts; Paste
+    // sets the field from the clipboard and posts.
+    void gridCopy(View& view, const QString& field);
+    void gridCut(View& view, const QString& field);
+    void gridPaste(View& view, const QString& field);
+    // After any clipboard command (and "Delete") the client view's edit is posted.
+    void afterClipboardCommand();
+
     // ---- texts the window shows -------------------------------------------------
     QString windowCaption() const;
     QString calendarHeading() const; // CalHead
@@ -141,6 +150,8 @@ private:
     qint64 m_lastClientRef = 0;
     qint64 m_lastExpenseRef = 0;
     qint64 m_lastIncomeRef = 0;
+    bool m_toDoLoaded = true;
+    bool m_importantLoaded = true;
     QString m_toDo;
     QString m_important;
     QDate m_calendarDate;

@@ -1,0 +1,131 @@
+#include "gui/app/PageColumns.h"
+
+#include "core/settings/Settings.h"
+
+namespace kelvora::pagecolumns {
+
+namespace {
+GridColumn col(const char* field, int width, const QString& title = {}, bool grey = false)
+{
+    const QString name = QString::fromLatin1(field);
+    return GridColumn{name, title.isEmpty() ? name : title, width, grey};
+}
+QString setting(const Settings& s, const char* key)
+{
+    return s.value(QString::fromLatin1(key));
+}
+} // namespace
+
+QList<GridColumn> names(const Settings& s)
+{
+    return {
+        col("Tag", 30),
+        col("Code", 48),
+        col("Cat", 40),
+        col("Grp", 48, QStringLiteral("Group")),
+        col("FirstName", 90),
+        col("Surname", 110),
+        col("ID", 60),
+        col("EntryDate", 90),
+        col("Company", 150),
+        col("ABN", 100, QStringLiteral("ABN")),
+        col("AccountNo", 80, QStringLiteral("Account No")),
+        col("Mobile", 98),
+        col("Hphone", 98),
+        col("Wphone", 98),
+        col("Fax", 90),
+        col("Email", 170),
+        col("Web", 150),
+        col("Waddress", 150),
+        col("Wsuburb", 100),
+        col("Wcity", 100),
+        col("Wstate", 50),
+        col("Wzip", 50),
+        col("Title", 45),
+        col("Haddress", 150),
+        col("Hsuburb", 100),
+        col("Hcity", 100),
+        col("Hstate", 50),
+        col("Hzip", 50),
+        col("DOB", 80),
+        col("Spouse", 90),
+        col("Children", 110),
+        col("N1", 90, setting(s, "Alpha")),
+        col("N2", 70, setting(s, "Number")),
+        col("N3", 70, setting(s, "Money")),
+        col("Hours", 50),
+        col("Taxable", 78),
+        col("Tax", 70, setting(s, "VAT")),
+        col("TaxExempt", 78, QStringLiteral("Tax Exempt")),
+        col("PaidDate", 80),
+        col("PaidWay", 70),
+        col("Service", 220, QStringLiteral("Service Rendered")),
+        col("Ref", 50),
+    };
+}
+
+QList<GridColumn> expenses(const Settings& s)
+{
+    return {
+        col("Tag", 30),
+        col("Bus", 60),
+        col("Code", 70),
+        col("Cat", 70),
+        col("Date", 80),
+        col("Expense", 190),
+        col("Supplier", 140),
+        col("Year", 44, {}, true),
+        col("Period", 50, {}, true),
+        col("Invoice", 60),
+        col("PaidBy", 60),
+        col("Bank", 80, QStringLiteral("Summary")),
+        col("Tax", 70, setting(s, "VAT")),
+        col("Office", 70),
+        col("Other", 70),
+        col("Phone", 70),
+        col("F1", 70, setting(s, "E1")),
+        col("F2", 70, setting(s, "E2")),
+        col("F3", 70, setting(s, "E3")),
+        col("F4", 70, setting(s, "E4")),
+        col("F5", 70, setting(s, "E5")),
+        col("F6", 70, setting(s, "E6")),
+        col("F7", 70, QStringLiteral("Tax Free")),
+        col("Ref", 50),
+    };
+}
+
+QList<GridColumn> income(const Settings& s)
+{
+    return {
+        col("Tag", 30),
+        col("Bus", 60),
+        col("Code", 70),
+        col("Cat", 60),
+        col("Ref", 50),
+        col("Date", 80),
+        col("Year", 44, {}, true),
+        col("Period", 50, {}, true),
+        col("OrderNo", 70),
+        col("OrderDate", 80),
+        col("Incom", 170, QStringLiteral("Income")),
+        col("Sourc", 150, QStringLiteral("Source")),
+        col("ABN", 100),
+        col("PaidBy", 60),
+        col("Bank", 80, QStringLiteral("Summary")),
+        col("Tax", 70, setting(s, "VAT")),
+        col("Interest", 70),
+        col("Sales", 80),
+        col("F1", 70, setting(s, "I1")),
+        col("F2", 70, setting(s, "I2")),
+        col("F3", 70, setting(s, "I3")),
+        col("F4", 70, setting(s, "I4")),
+        col("F5", 70, QStringLiteral("Tax Free")),
+    };
+}
+
+QList<GridColumn> diary()
+{
+    return {col("Tag", 32), col("Date", 86)};
+}
+
+} // namespace kelvora::pagecolumns

@@ -1,0 +1,183 @@
+#include "core/store/Database.h"
+#include "core/store/RefNumbering.h"
+#include "core/store/Selection.h"
+#include "core/store/View.h"
+#include "support/store/TempDatabase.h"
+
+#include <QtTest>
+
+using namespace kelvora;
+using kelvora::test::TempDatabase;
+
+namespace {
+
+void addClients(const TempDatabase& temp)
+{
+    temp.exec(QStringLiteral("INSERT INTO Names (Ref, Surname) VALUES (1, 'Young'), (4, 'adams'), (7, 'Moss'), "
+                             "(10, 'Brown'), (3, NULL)"));
+}
+
+} // namespace
+
+class TestRefNumbering : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firstExpenseOfAnEmptyTableIsOne();
+    void typedInvoiceIsReplacedByTheRef();
+    void refAlreadyHeldIsKept_data();
+    void refAlreadyHeldIsKept();
+    void findLastRefOrdersAndLeavesTheCursor();
+    void counterIsNeverBelowTheTablesHighestRef();
+    void deletingTheHighestClientKeepsTheCounter();
+    void deletionLandingOnTheHighestClientFindsItAgain();
+};
+
+void TestRefNumbering::firstExpenseOfAnEmptyTableIsOne()
+{
+    TempDatabase temp;
+    auto db = temp.open();
+    View expend(*db, TableId::Expense);
+    qint64 lastExpenseRef = -1;
+    RefNumbering::FindLastExpenseRef(expend, lastExpenseRef);
+    QCOMPARE(lastExpenseRef, 0);
+    QCOMPARE(expend.order(), QStringLiteral("Date"));
+    RefNumbering::attachExpend(expend, lastExpenseRef);
+    expend.append();
+    expend.setField(u"Expense", "Stamps");
+    expend.post();
+    QCOMPARE(lastExpenseRef, 1);
+    QCOMPARE(temp.scalar(QStringLiteral("SELECT Ref FROM Expense")).toInteger(), 1);
+    QCOMPARE(temp.scalar(QStringLiteral("SELECT Invoice FROM Expense")).toString(), QStringLiteral("1"));
+
+    // Income numbers the same way and has no invoice to fill.
+    View income(*db, TableId::Income);
+    qint64 lastIncomeRef = 0;
+    RefNumbering::FindLastIncomeRef(income, lastIncomeRef);
+    RefNumbering::attachIncome(income, lastIncomeRef);
+    income.append();
+    income.setField(u"OrderNo", "A-1");
+    income.post();
+    QCOMPARE(income.asInteger(u"Ref"), 1);
+    QCOMPARE(income.asText(u"OrderNo"), QStringLiteral("A-1"));
+}
+
+void TestRefNumbering::typedInvoiceIsReplacedByTheRef()
+{
+    TempDatabase temp;
+    temp.open();
+    temp.exec(QStringLiteral("INSERT INTO Expense (Ref, Invoice) VALUES (41, '41')"));
+    auto db = temp.open();
+    View expend(*db, TableId::Expense);
+    qint64 last = 0;
+    RefNumbering::FindLastExpenseRef(expend, last);
+    RefNumbering::attachExpend(expend, last);
+    expend.append();
+    expend.setField(u"Invoice", "INV-9931");
+    expend.post();
+    QCOMPARE(expend.asInteger(u"Ref"), 42);
+    QCOMPARE(expend.asText(u"Invoice"), QStringLiteral("42"));
+    // Editing a numbered record later keeps both.
+    expend.edit();
+    expend.setField(u"Invoice", "INV-9931");
+    expend.post();
+    QCOMPARE(temp.scalar(QStringLiteral("SELECT Invoice FROM Expense WHERE Ref = 42")).toString(),
+             QStringLiteral("INV-9931"));
+    QCOMPARE(last, 42);
+}
+
+void TestRefNumbering::refAlreadyHeldIsKept_data()
+{
+    QTest::addColumn<qint64>("typedRef");
+    QTest::newRow("zero") << qint64(0);
+    QTest::newRow("a number below the counter") << qint64(5);
+}
+
+void TestRefNumbering::refAlreadyHeldIsKept()
+{
+    QFETCH(qint64, typedRef);
+    TempDatabase temp;
+    auto db = temp.open();
+    View expend(*db, TableId::Expense);
+    qint64 last = 20;
+    RefNumbering::attachExpend(expend, last);
+    expend.append();
+    expend.setField(u"Ref", Value::integer(typedRef));
+    expend.setField(u"Invoice", "typed");
+    expend.post();
+    QCOMPARE(expend.asInteger(u"Ref"), typedRef);
+    QCOMPARE(expend.asText(u"Invoice"), QStringLiteral("typed"));
+    QCOMPARE(last, 20);
+}
+
+void TestRefNumbering::findLastRefOrdersAndLeavesTheCursor()
+{
+    TempDatabase temp;
+    temp.open();
+    addClients(temp);
+    auto db = temp.open();
+    View names(*db, TableId::Names);
+    qint64 last = 0;
+    RefNumbering::FindLastClientRef(names, last);
+    QCOMPARE(last, 10);
+    QCOMPARE(names.order(), QStringLiteral("Surname"));
+    // The record with the highest Ref stays current in its new place.
+    QCOMPARE(names.asInteger(u"Ref"), 10);
+    QCOMPARE(names.currentRow(), 2); // NULL, adams, Brown, Moss, Young
+}
+
+void TestRefNumbering::counterIsNeverBelowTheTablesHighestRef()
+{
+    // A view that hides the highest record must not make the next Ref a duplicate.
+    TempDatabase temp;
+    temp.open();
+    addClients(temp);
+    auto db = temp.open();
+    View names(*db, TableId::Names);
+    names.setSelection(Selection::contains(QStringLiteral("Surname"), QStringLiteral("o")));
+    qint64 last = 0;
+    RefNumbering::FindLastClientRef(names, last);
+    QCOMPARE(last, 10);
+}
+
+void TestRefNumbering::deletingTheHighestClientKeepsTheCounter()
+{
+    TempDatabase temp;
+    temp.open();
+    addClients(temp);
+    auto db = temp.open();
+    View names(*db, TableId::Names);
+    qint64 last = 0;
+    RefNumbering::FindLastClientRef(names, last);
+    RefNumbering::attachNames(names, last);
+    QVERIFY(names.locate(u"Ref", Value::integer(10)));
+    names.deleteRecord();
+    QCOMPARE(last, 10);
+    names.append();
+    names.setField(u"Surname", "Next");
+    names.post();
+    QCOMPARE(names.asInteger(u"Ref"), 11);
+}
+
+void TestRefNumbering::deletionLandingOnTheHighestClientFindsItAgain()
+{
+    TempDatabase temp;
+    temp.open();
+    addClients(temp);
+    auto db = temp.open();
+    View names(*db, TableId::Names);
+    qint64 last = 0;
+    RefNumbering::FindLastClientRef(names, last);
+    RefNumbering::attachNames(names, last);
+    names.setOrder(QStringLiteral("Ref"));
+    QVERIFY(names.locate(u"Ref", Value::integer(7)));
+    names.deleteRecord(); // Ref 10 becomes current
+    QCOMPARE(last, 10);
+    QCOMPARE(names.order(), QStringLiteral("Surname"));
+    QCOMPARE(names.asInteger(u"Ref"), 10);
+    QCOMPARE(names.currentRow(), 2);
+}
+
+QTEST_GUILESS_MAIN(TestRefNumbering)
+#include "tst_RefNumbering.moc"
