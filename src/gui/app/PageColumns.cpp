@@ -26,7 +26,7 @@ QList<GridColumn> names(const Settings& s)
         col("FirstName", 90),
         col("Surname", 110),
         col("ID", 60),
-        col("EntryDate", 90),
+        col("EntryDate", 96),
         col("Company", 150),
         col("ABN", 100, QStringLiteral("ABN")),
         col("AccountNo", 80, QStringLiteral("Account No")),
@@ -47,7 +47,7 @@ QList<GridColumn> names(const Settings& s)
         col("Hcity", 100),
         col("Hstate", 50),
         col("Hzip", 50),
-        col("DOB", 80),
+        col("DOB", 96),
         col("Spouse", 90),
         col("Children", 110),
         col("N1", 90, setting(s, "Alpha")),
@@ -57,7 +57,7 @@ QList<GridColumn> names(const Settings& s)
         col("Taxable", 78),
         col("Tax", 70, setting(s, "VAT")),
         col("TaxExempt", 78, QStringLiteral("Tax Exempt")),
-        col("PaidDate", 80),
+        col("PaidDate", 96),
         col("PaidWay", 70),
         col("Service", 220, QStringLiteral("Service Rendered")),
         col("Ref", 50),
@@ -71,7 +71,7 @@ QList<GridColumn> expenses(const Settings& s)
         col("Bus", 60),
         col("Code", 70),
         col("Cat", 70),
-        col("Date", 80),
+        col("Date", 96),
         col("Expense", 190),
         col("Supplier", 140),
         col("Year", 44, {}, true),
@@ -102,11 +102,11 @@ QList<GridColumn> income(const Settings& s)
         col("Code", 70),
         col("Cat", 60),
         col("Ref", 50),
-        col("Date", 80),
+        col("Date", 96),
         col("Year", 44, {}, true),
         col("Period", 50, {}, true),
         col("OrderNo", 70),
-        col("OrderDate", 80),
+        col("OrderDate", 96),
         col("Incom", 170, QStringLiteral("Income")),
         col("Sourc", 150, QStringLiteral("Source")),
         col("ABN", 100),
@@ -125,7 +125,7 @@ QList<GridColumn> income(const Settings& s)
 
 QList<GridColumn> diary()
 {
-    return {col("Tag", 32), col("Date", 86)};
+    return {col("Tag", 32), col("Date", 100)};
 }
 
 } // namespace kelvora::pagecolumns

@@ -186,6 +186,7 @@ void TMainForm::buildDiaryPage()
     setName(ToDo, "ToDo");
     ToDo->setStatusTip(QStringLiteral("To Do list: saved when Kelvora closes."));
     ToDo->setPlainText(m_model.toDoText());
+    ToDo->setFont(font());
     connect(ToDo, &QPlainTextEdit::textChanged, this, [this] { m_model.setToDoText(ToDo->toPlainText()); });
     Calendar = new MonthCalendar(teal);
     setName(Calendar, "Calendar");
@@ -212,6 +213,7 @@ void TMainForm::buildDiaryPage()
 
     auto* centre = new QWidget(TabDiary);
     GradientPanel* calHead = makeBand("CalHead", m_model.calendarHeading(), centre);
+    calHead->setCaptionAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     auto* navigator = new RecordNavigator(*m_model.diary(), m_guard, calHead);
     setName(navigator, "DiaryNavigator");
     using B = RecordNavigator::Button;
@@ -256,7 +258,7 @@ void TMainForm::buildDiaryPage()
     DiaryGrid->setBoldEnteredTitle(false);
     DiaryGrid->setStatusTip(QStringLiteral("Tag with   y   as required for filtering and printing.   Change field to "
                                            "update Diary Notes heading and Calendar Date."));
-    DiaryGrid->setFixedWidth(170);
+    DiaryGrid->setFixedWidth(178);
 
     auto* layout = new QHBoxLayout(TabDiary);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -499,6 +501,7 @@ void TMainForm::buildOfficePage()
     setName(Impt, "Impt");
     Impt->setStatusTip(QStringLiteral("Important notes: saved when Kelvora closes."));
     Impt->setPlainText(m_model.importantText());
+    Impt->setFont(font());
     connect(Impt, &QPlainTextEdit::textChanged, this, [this] { m_model.setImportantText(Impt->toPlainText()); });
     auto* imptLabel = new QLabel(QStringLiteral("Important"), owner);
     imptLabel->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));

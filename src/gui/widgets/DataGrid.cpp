@@ -6,6 +6,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScopedValueRollback>
 
 namespace kelvora {
 
@@ -196,12 +197,20 @@ void DataGrid::currentChanged(const QModelIndex& current, const QModelIndex& pre
     }
     View& v = view();
     if (current.row() != v.currentRow()) {
-        // Leaving the record posts it; if that is refused the cursor stays on it.
-        m_model->guard().run([&] { v.setCurrentRow(current.row()); });
-        if (v.currentRow() != current.row()) {
-            setCurrentQuietly(v.currentRow(), previous.isValid() ? previous.column() : current.column());
-            return;
+        // Leaving the record posts it, which may move records around: the target is
+        // the record the user chose, wherever it ends up. If the post is refused the
+        // cursor stays on the record being left.
+        const qint64 target = v.recordId(current.row());
+        {
+            QScopedValueRollback<bool> moving(m_syncing, true);
+            m_model->guard().run([&] { v.setCurrentRow(current.row()); });
         }
+        const bool arrived = v.currentRow() >= 0 && v.currentRecordId() == target;
+        const int column = arrived || !previous.isValid() ? current.column() : previous.column();
+        if (currentIndex().row() != v.currentRow() || currentIndex().column() != column)
+            setCurrentQuietly(v.currentRow(), column);
+        if (!arrived)
+            return;
     }
     enterColumn(current.column(), true);
 }
@@ -235,6 +244,8 @@ void DataGrid::setCurrentQuietly(int row, int column)
 
 void DataGrid::followViewCursor()
 {
+    if (m_syncing)
+        return; // a move of our own; currentChanged settles the grid afterwards
     const int row = view().currentRow();
     const int column = m_column >= 0 && m_column < m_model->columnCount() ? m_column : firstColumn();
     if (currentIndex().row() == row && currentIndex().column() == column)
