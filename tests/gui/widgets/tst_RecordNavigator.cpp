@@ -1,0 +1,118 @@
+#include "gui/widgets/RecordNavigator.h"
+
+#include "core/app/KelvoraError.h"
+#include "core/store/Database.h"
+#include "core/store/View.h"
+#include "gui/app/HandlerGuard.h"
+#include "support/ScriptedUserPort.h"
+#include "support/store/TempDatabase.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+using namespace kelvora;
+using kelvora::test::ScriptedUserPort;
+using kelvora::test::TempDatabase;
+using Button = RecordNavigator::Button;
+
+namespace {
+
+struct Fixture
+{
+    explicit Fixture(int records)
+    {
+        for (int ref = 1; ref <= records; ++ref)
+            files.exec(QStringLiteral("INSERT INTO Expense (Ref, Bus) VALUES (?, 'B')"), {Value::integer(ref)});
+        view = std::make_unique<View>(*db, TableId::Expense);
+        view->setOrder(QStringLiteral("Ref"));
+        view->first();
+        navigator = std::make_unique<RecordNavigator>(*view, guard);
+    }
+    // The enabled buttons, in their order along the bar, by name.
+    QString enabled() const
+    {
+        QStringList names;
+        for (QToolButton* b : navigator->findChildren<QToolButton*>())
+            if (b->isEnabled())
+                names << b->objectName();
+        return names.join(QLatin1Char(' '));
+    }
+
+    TempDatabase files;
+    std::unique_ptr<Database> db = files.open();
+    ScriptedUserPort port;
+    HandlerGuard guard{port, [](const QString&) {}};
+    std::unique_ptr<View> view;
+    std::unique_ptr<RecordNavigator> navigator;
+};
+
+} // namespace
+
+class tst_RecordNavigator : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void buttonsFollowStateAndPosition();
+    void deleteIsConfirmed();
+    void refusedActionIsReported();
+};
+
+void tst_RecordNavigator::buttonsFollowStateAndPosition()
+{
+    Fixture f(3);
+    QCOMPARE(f.enabled(), QStringLiteral("Next Last Insert Delete Edit Refresh"));
+    f.navigator->click(Button::Next);
+    QCOMPARE(f.view->currentRow(), 1);
+    QCOMPARE(f.enabled(), QStringLiteral("First Prior Next Last Insert Delete Edit Refresh"));
+    f.navigator->click(Button::Last);
+    QCOMPARE(f.enabled(), QStringLiteral("First Prior Insert Delete Edit Refresh"));
+    f.navigator->click(Button::Edit);
+    QCOMPARE(f.view->state(), View::State::Edit);
+    QCOMPARE(f.enabled(), QStringLiteral("First Prior Insert Delete Post Cancel Refresh"));
+    f.navigator->click(Button::Cancel);
+    QCOMPARE(f.view->state(), View::State::Browse);
+    // A disabled button does nothing, even when called directly.
+    f.navigator->click(Button::Post);
+    QCOMPARE(f.view->state(), View::State::Browse);
+
+    Fixture empty(0);
+    QCOMPARE(empty.enabled(), QStringLiteral("Insert Edit Refresh"));
+    empty.navigator->setVisibleButtons(RecordNavigator::allButtons() & ~RecordNavigator::Buttons(Button::Insert));
+    QVERIFY(empty.navigator->button(Button::Insert)->isHidden());
+}
+
+void tst_RecordNavigator::deleteIsConfirmed()
+{
+    Fixture f(2);
+    QSignalSpy clicked(f.navigator.get(), &RecordNavigator::buttonClicked);
+    f.port.queueButton(MsgButton::Cancel);
+    f.navigator->click(Button::Delete);
+    QCOMPARE(f.port.lastLine(), QStringLiteral("MessageDlg(Confirmation): Delete record?"));
+    QCOMPARE(f.view->rowCount(), 2);
+    QCOMPARE(clicked.count(), 0);
+
+    f.port.queueButton(MsgButton::OK);
+    f.navigator->click(Button::Delete);
+    QCOMPARE(f.view->rowCount(), 1);
+    QCOMPARE(f.files.scalar(QStringLiteral("SELECT COUNT(*) FROM Expense")).toInteger(), 1);
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(clicked.at(0).at(0).value<Button>(), Button::Delete);
+}
+
+void tst_RecordNavigator::refusedActionIsReported()
+{
+    Fixture f(1);
+    f.view->setBeforePost([](View&) { throw KelvoraError(QStringLiteral("Summary does not balance.")); });
+    f.navigator->click(Button::Edit);
+    f.view->setField(u"Bus", QStringLiteral("X"));
+    f.navigator->click(Button::Post);
+    QCOMPARE(f.port.lastLine(), QStringLiteral("MessageDlg(Error): Summary does not balance."));
+    // The record stays in edit, and the buttons say so.
+    QCOMPARE(f.view->state(), View::State::Edit);
+    QVERIFY(f.navigator->button(Button::Post)->isEnabled());
+}
+
+QTEST_MAIN(tst_RecordNavigator)
+#include "tst_RecordNavigator.moc"
