@@ -4,6 +4,7 @@
 #include "core/format/Regional.h"
 #include "core/settings/AppFolders.h"
 #include "gui/app/GuiUserPort.h"
+#include "gui/app/KelvoraApplication.h"
 #include "gui/app/TMainForm.h"
 
 #include <QApplication>
@@ -15,7 +16,7 @@
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    kelvora::KelvoraApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kelvora::kApplicationTitle));
     QApplication::setOrganizationName(QString::fromLatin1(kelvora::kOrganisation));
     QApplication::setApplicationVersion(kelvora::applicationVersion());
@@ -44,6 +45,7 @@ int main(int argc, char** argv)
     }
 
     kelvora::MainModel model(folders, port, kelvora::Regional::fromLocale(QLocale::system()));
+    app.setReporter([&model](const QString& message) { model.reportError(message); });
     kelvora::TMainForm window(model, port);
     port.setParentWindow(&window);
     if (!window.FormCreate())

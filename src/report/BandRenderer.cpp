@@ -261,12 +261,11 @@ void BandRenderer::addItems(BandBlock& block, const Work& w)
             frame.style = shapeStyle(object);
             block.items.push_back(frame);
         }
-        if (w.lines.isEmpty())
-            return;
+        // An empty text still has its place: exports keep a column for it.
         item.kind = ItemKind::Text;
         item.style = textStyle(object);
         item.text = w.text;
-        if (w.lines.size() > 1 || w.lines.front() != w.text)
+        if (w.lines.size() > 1 || (w.lines.size() == 1 && w.lines.front() != w.text))
             item.lines = w.lines;
         item.clip = w.overflows;
         item.pendingPageText = w.pending;

@@ -407,7 +407,7 @@ double LayoutEngine::cutPoint(const BandBlock& block, double room) const
             if (r.bottom() <= cut + kEpsilon || r.top() >= cut - kEpsilon)
                 continue;
             double allowed = cut;
-            if (item.kind == ItemKind::Text) {
+            if (item.kind == ItemKind::Text && item.lineCount() > 0) {
                 const double line = m_document.textStyles[size_t(item.style)].lineHeight;
                 const double whole = std::floor((cut - r.top()) / line + kEpsilon);
                 allowed = r.top() + std::max(0.0, whole) * line;
@@ -450,6 +450,10 @@ std::pair<BandBlock, BandBlock> LayoutEngine::split(BandBlock& block, double cut
         lower.continuation = true;
         switch (item.kind) {
         case ItemKind::Text: {
+            if (item.lineCount() == 0) {
+                top.items.push_back(std::move(item));
+                break;
+            }
             const double line = document.textStyles[size_t(item.style)].lineHeight;
             const int fit = std::clamp(int(std::floor((cut - r.top()) / line + kEpsilon)), 0, item.lineCount());
             QStringList all = item.lines.isEmpty() ? QStringList{item.text} : item.lines;

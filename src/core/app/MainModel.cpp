@@ -2,6 +2,7 @@
 
 #include "core/app/KelvoraError.h"
 #include "core/dates/DateTimeFormat.h"
+#include "core/dates/PeriodAndYear.h"
 #include "core/interaction/UserPort.h"
 #include "core/settings/ListFile.h"
 #include "core/store/Database.h"
@@ -246,6 +247,26 @@ void MainModel::leavePage(Page page)
 void MainModel::pageChanged()
 {
     postIfPending(m_names.get());
+}
+
+void MainModel::SetPeriodAndYear()
+{
+    View* view = m_activePage == Page::Expenses ? m_expend.get() : m_activePage == Page::Income ? m_income.get() : nullptr;
+    if (!view || view->currentRow() < 0)
+        return;
+    const bool inserting = view->state() == View::State::Insert;
+    if (!inserting && view->isNull(u"Date")) {
+        m_port.messageDlg(QStringLiteral("Enter Date"), MsgType::Information, MsgButton::OK);
+        return;
+    }
+    const auto codes = computePeriodAndYear(view->asDate(u"Date"), m_settings.value(QStringLiteral("Period")),
+                                            m_settings.value(QStringLiteral("FiscalYr")));
+    if (!codes || inserting)
+        return;
+    view->edit();
+    view->setField(u"Period", codes->periodCode);
+    view->setField(u"Year", codes->yearCode);
+    view->post();
 }
 
 void MainModel::calendarChange(const QDate& date)

@@ -76,6 +76,13 @@ public:
     void leavePage(Page page);
     // The active page changed: the client view's pending edit is posted.
     void pageChanged();
+    // The page the user is on; ledger operations act on its view.
+    void setActivePage(Page page) { m_activePage = page; }
+    Page activePage() const { return m_activePage; }
+    // Writes the period and year codes of the current record of the Expenses or
+    // Income page from its date, and posts it. Any other page: nothing. A record
+    // without a date gets "Enter Date"; a record being inserted is left alone.
+    void SetPeriodAndYear();
     // Moves the diary to `date`, appending and posting an empty record for it
     // when the view has none.
     void calendarChange(const QDate& date);
@@ -155,6 +162,7 @@ private:
     QString m_toDo;
     QString m_important;
     QDate m_calendarDate;
+    Page m_activePage = Page::Diary;
 };
 
 } // namespace kelvora

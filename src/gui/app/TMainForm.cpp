@@ -700,6 +700,7 @@ void TMainForm::PageControlChange(int index)
     m_guard.run([this, index] {
         const auto left = static_cast<MainModel::Page>(m_lastPage);
         m_lastPage = index;
+        m_model.setActivePage(static_cast<MainModel::Page>(index));
         if (m_model.hasDatabase())
             m_model.leavePage(left);
         m_model.pageChanged();

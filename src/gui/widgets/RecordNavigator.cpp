@@ -7,7 +7,7 @@
 #include <QHBoxLayout>
 #include <QMetaEnum>
 #include <QPainter>
-#include <QPainterPath>
+#include <QPolygonF>
 #include <QToolButton>
 
 namespace kelvora {
@@ -36,16 +36,11 @@ QString hintFor(Button which)
     return {};
 }
 
-QPainterPath triangle(bool pointsRight, qreal left, qreal width)
+QPolygonF triangle(bool pointsRight, qreal left, qreal width)
 {
-    QPainterPath path;
     const qreal tip = pointsRight ? left + width : left;
     const qreal base = pointsRight ? left : left + width;
-    path.moveTo(base, 3);
-    path.lineTo(tip, 8);
-    path.lineTo(base, 13);
-    path.closeSubpath();
-    return path;
+    return QPolygonF({QPointF(base, 3), QPointF(tip, 8), QPointF(base, 13)});
 }
 
 // The glyphs are drawn rather than loaded, so they stay sharp at any scale and
@@ -58,12 +53,12 @@ void drawGlyph(QPainter& p, Button which, const QColor& ink)
     switch (which) {
     case Button::First:
         p.drawRect(QRectF(3, 3, 2, 10));
-        p.drawPath(triangle(false, 6, 7));
+        p.drawPolygon(triangle(false, 6, 7));
         break;
-    case Button::Prior: p.drawPath(triangle(false, 4.5, 7)); break;
-    case Button::Next: p.drawPath(triangle(true, 4.5, 7)); break;
+    case Button::Prior: p.drawPolygon(triangle(false, 4.5, 7)); break;
+    case Button::Next: p.drawPolygon(triangle(true, 4.5, 7)); break;
     case Button::Last:
-        p.drawPath(triangle(true, 3, 7));
+        p.drawPolygon(triangle(true, 3, 7));
         p.drawRect(QRectF(11, 3, 2, 10));
         break;
     case Button::Insert:
@@ -71,15 +66,7 @@ void drawGlyph(QPainter& p, Button which, const QColor& ink)
         p.drawRect(QRectF(3, 7, 10, 2));
         break;
     case Button::Delete: p.drawRect(QRectF(3, 7, 10, 2)); break;
-    case Button::Edit: {
-        QPainterPath up;
-        up.moveTo(3, 12);
-        up.lineTo(8, 4);
-        up.lineTo(13, 12);
-        up.closeSubpath();
-        p.drawPath(up);
-        break;
-    }
+    case Button::Edit: p.drawPolygon(QPolygonF({QPointF(3, 12), QPointF(8, 4), QPointF(13, 12)})); break;
     case Button::Post:
         p.setPen(stroke);
         p.setBrush(Qt::NoBrush);
@@ -96,12 +83,7 @@ void drawGlyph(QPainter& p, Button which, const QColor& ink)
         p.drawArc(QRectF(3, 3, 10, 10), 100 * 16, 280 * 16);
         p.setPen(Qt::NoPen);
         p.setBrush(ink);
-        QPainterPath head;
-        head.moveTo(8, 0.5);
-        head.lineTo(12, 3.2);
-        head.lineTo(8, 6);
-        head.closeSubpath();
-        p.drawPath(head);
+        p.drawPolygon(QPolygonF({QPointF(8, 0.5), QPointF(12, 3.2), QPointF(8, 6)}));
         break;
     }
     }

@@ -221,6 +221,47 @@ private slots:
         QCOMPARE(names.state(), View::State::Browse);
     }
 
+    void setPeriodAndYearActsOnTheActiveLedgerPage()
+    {
+        auto m = model();
+        QCOMPARE(m->startUp(), MainModel::StartUp::Ready);
+        m->settings().setValue(QStringLiteral("Period"), QStringLiteral("3"));
+        m->settings().setValue(QStringLiteral("FiscalYr"), QStringLiteral("Fin"));
+        View& e = *m->expend();
+        e.append();
+        e.setField(u"Date", QDate(2004, 8, 20));
+        // Being inserted: never given codes.
+        m->setActivePage(MainModel::Page::Expenses);
+        m->SetPeriodAndYear();
+        QCOMPARE(e.state(), View::State::Insert);
+        e.post();
+        // Another page: nothing written.
+        m->setActivePage(MainModel::Page::Clients);
+        m->SetPeriodAndYear();
+        QVERIFY(e.isNull(u"Period"));
+        m->setActivePage(MainModel::Page::Expenses);
+        m->SetPeriodAndYear();
+        QCOMPARE(e.state(), View::State::Browse);
+        QCOMPARE(e.asText(u"Period"), QStringLiteral("0403"));
+        QCOMPARE(e.asText(u"Year"), QStringLiteral("0405"));
+        // 2001: nothing written, no message.
+        e.edit();
+        e.setField(u"Date", QDate(2001, 3, 10));
+        e.post();
+        m->SetPeriodAndYear();
+        QCOMPARE(e.asText(u"Year"), QStringLiteral("0405"));
+        QVERIFY(m_port.log().isEmpty());
+        // No date on the income page: "Enter Date" and nothing written.
+        View& i = *m->income();
+        i.append();
+        i.setField(u"Incom", QStringLiteral("Fees"));
+        i.post();
+        m->setActivePage(MainModel::Page::Income);
+        m->SetPeriodAndYear();
+        QCOMPARE(m_port.log(), QStringList{QStringLiteral("MessageDlg(Information): Enter Date")});
+        QVERIFY(i.isNull(u"Period"));
+    }
+
     void scaledWidthRoundsHalvesAwayFromZero_data()
     {
         QTest::addColumn<int>("width");

@@ -1,11 +1,7 @@
 #include "gui/widgets/DataGrid.h"
 
 #include "core/app/KelvoraError.h"
-#include "core/store/Database.h"
-#include "core/store/View.h"
-#include "gui/app/HandlerGuard.h"
-#include "support/ScriptedUserPort.h"
-#include "support/store/TempDatabase.h"
+#include "ExpenseViewFixture.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
@@ -13,6 +9,7 @@
 #include <QTest>
 
 using namespace kelvora;
+using kelvora::test::ExpenseViewFixture;
 using kelvora::test::ScriptedUserPort;
 using kelvora::test::TempDatabase;
 
@@ -41,27 +38,21 @@ const QList<GridColumn> kColumns{
 constexpr int kTag = 0, kBus = 1, kExpense = 2, kYear = 3, kRef = 4;
 
 // Three expense records, Ref 1 to 3, shown in Ref order.
-struct Fixture
+struct Fixture : ExpenseViewFixture
 {
     Fixture()
+        : ExpenseViewFixture([](const TempDatabase& files) {
+              for (int ref = 1; ref <= 3; ++ref)
+                  files.exec(QStringLiteral("INSERT INTO Expense (Ref, Bus, Expense, Year) VALUES (?, ?, ?, '2012')"),
+                             {Value::integer(ref), Value::text(QStringLiteral("Bus%1").arg(ref)),
+                              Value::text(QStringLiteral("Item %1").arg(ref))});
+          })
     {
-        for (int ref = 1; ref <= 3; ++ref)
-            files.exec(QStringLiteral("INSERT INTO Expense (Ref, Bus, Expense, Year) VALUES (?, ?, ?, '2012')"),
-                       {Value::integer(ref), Value::text(QStringLiteral("Bus%1").arg(ref)),
-                        Value::text(QStringLiteral("Item %1").arg(ref))});
-        view = std::make_unique<View>(*db, TableId::Expense);
-        view->setOrder(QStringLiteral("Ref"));
-        view->first();
         grid = std::make_unique<DataGrid>(*view, guard);
         grid->setColumns(kColumns);
         grid->resize(500, 200);
     }
 
-    Value fileValue(const char* field, int ref) const
-    {
-        return files.scalar(QStringLiteral("SELECT %1 FROM Expense WHERE Ref = ?").arg(QLatin1String(field)),
-                            {Value::integer(ref)});
-    }
     void show()
     {
         grid->show();
@@ -69,18 +60,18 @@ struct Fixture
         grid->setFocus();
     }
     void goTo(int row, int column) { grid->setCurrentIndex(grid->model()->index(row, column)); }
-    QLineEdit* openEditor()
+    // Opens the cell's editor as F2 does, types over its text and presses Enter.
+    void typeInCell(int row, int column, const QString& text)
     {
+        goTo(row, column);
         QTest::keyClick(grid.get(), Qt::Key_F2);
-        return grid->findChild<QLineEdit*>();
+        auto* editor = grid->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
     }
 
-    TempDatabase files;
-    std::unique_ptr<Database> db = files.open();
-    ScriptedUserPort port;
-    QStringList logged;
-    HandlerGuard guard{port, [this](const QString& line) { logged << line; }};
-    std::unique_ptr<View> view;
     std::unique_ptr<DataGrid> grid;
 };
 
@@ -156,13 +147,8 @@ void tst_DataGrid::editedRecordIsPostedWhenTheRowIsLeft()
 {
     Fixture f;
     f.show();
-    f.goTo(0, kBus);
-    QLineEdit* editor = f.openEditor();
-    QVERIFY(editor);
-    editor->selectAll();
-    QTest::keyClicks(editor, QStringLiteral("Acme"));
     // Enter in the editor stores the text and walks on; the record is edited, not yet posted.
-    QTest::keyClick(editor, Qt::Key_Return);
+    f.typeInCell(0, kBus, QStringLiteral("Acme"));
     QTRY_COMPARE(f.grid->currentIndex().column(), kExpense);
     QCOMPARE(f.view->state(), View::State::Edit);
     QCOMPARE(f.view->asText(u"Bus"), QStringLiteral("Acme"));
@@ -179,15 +165,11 @@ void tst_DataGrid::refusedTextKeepsTheOldValue()
 {
     Fixture f;
     f.show();
-    f.goTo(1, kBus);
-    QLineEdit* editor = f.openEditor();
-    QVERIFY(editor);
-    editor->setText(QStringLiteral("Eleven char")); // Bus holds at most 10 characters
-    QTest::keyClick(editor, Qt::Key_Return);
+    f.typeInCell(1, kBus, QStringLiteral("Eleven char")); // Bus holds at most 10 characters
 
     QTRY_COMPARE(f.port.log().size(), 1);
     QVERIFY(f.port.lastLine().startsWith(QStringLiteral("MessageDlg(Error): ")));
-    QVERIFY2(f.port.lastLine().contains(QStringLiteral("Bus")), qPrintable(f.port.lastLine()));
+    QVERIFY(f.port.lastLine().contains(QStringLiteral("Bus")));
     QCOMPARE(f.logged.size(), 1); // the refusal went through the guard: logged, then shown
     const QModelIndex cell = f.grid->model()->index(1, kBus);
     QCOMPARE(cell.data().toString(), QStringLiteral("Bus2"));
@@ -213,7 +195,7 @@ void tst_DataGrid::deletionIsConfirmed()
     QTest::keyClick(f.grid.get(), Qt::Key_Delete, Qt::ControlModifier);
     QCOMPARE(f.view->rowCount(), 2);
     QCOMPARE(f.grid->model()->rowCount(), 2);
-    QCOMPARE(f.files.scalar(QStringLiteral("SELECT COUNT(*) FROM Expense")).toInteger(), 2);
+    QCOMPARE(f.fileCount(), 2);
     QVERIFY(f.fileValue("Ref", 2).isNull());
     QCOMPARE(f.grid->currentIndex().row(), f.view->currentRow());
     QCOMPARE(f.port.pendingAnswers(), 0);

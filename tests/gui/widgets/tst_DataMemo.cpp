@@ -1,41 +1,29 @@
 #include "gui/widgets/DataMemo.h"
 
-#include "core/store/Database.h"
-#include "core/store/View.h"
-#include "gui/app/HandlerGuard.h"
-#include "support/ScriptedUserPort.h"
-#include "support/store/TempDatabase.h"
+#include "ExpenseViewFixture.h"
 
 #include <QTest>
+#include <QTextBlock>
 
 using namespace kelvora;
-using kelvora::test::ScriptedUserPort;
+using kelvora::test::ExpenseViewFixture;
 using kelvora::test::TempDatabase;
 
 namespace {
 
-struct Fixture
+struct Fixture : ExpenseViewFixture
 {
     Fixture()
+        : ExpenseViewFixture([](const TempDatabase& files) {
+              files.exec(QStringLiteral("INSERT INTO Expense (Ref, Notes) VALUES (1, ?)"),
+                         {Value::text(QStringLiteral("First line\r\nSecond\u00A0line"))});
+              files.exec(QStringLiteral("INSERT INTO Expense (Ref, Notes) VALUES (2, NULL)"));
+          })
     {
-        files.exec(QStringLiteral("INSERT INTO Expense (Ref, Notes) VALUES (1, ?)"),
-                   {Value::text(QStringLiteral("First line\r\nSecond\u00A0line"))});
-        files.exec(QStringLiteral("INSERT INTO Expense (Ref, Notes) VALUES (2, NULL)"));
-        view = std::make_unique<View>(*db, TableId::Expense);
-        view->setOrder(QStringLiteral("Ref"));
-        view->first();
         memo = std::make_unique<DataMemo>(*view, QStringLiteral("Notes"), guard);
     }
-    QString fileNotes(int ref) const
-    {
-        return files.scalar(QStringLiteral("SELECT Notes FROM Expense WHERE Ref = ?"), {Value::integer(ref)}).toString();
-    }
+    QString fileNotes(int ref) const { return fileValue("Notes", ref).toString(); }
 
-    TempDatabase files;
-    std::unique_ptr<Database> db = files.open();
-    ScriptedUserPort port;
-    HandlerGuard guard{port, [](const QString&) {}};
-    std::unique_ptr<View> view;
     std::unique_ptr<DataMemo> memo;
 };
 

@@ -1,32 +1,27 @@
 #include "gui/widgets/RecordNavigator.h"
 
 #include "core/app/KelvoraError.h"
-#include "core/store/Database.h"
-#include "core/store/View.h"
-#include "gui/app/HandlerGuard.h"
-#include "support/ScriptedUserPort.h"
-#include "support/store/TempDatabase.h"
+#include "ExpenseViewFixture.h"
 
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 
 using namespace kelvora;
-using kelvora::test::ScriptedUserPort;
+using kelvora::test::ExpenseViewFixture;
 using kelvora::test::TempDatabase;
 using Button = RecordNavigator::Button;
 
 namespace {
 
-struct Fixture
+struct Fixture : ExpenseViewFixture
 {
     explicit Fixture(int records)
+        : ExpenseViewFixture([records](const TempDatabase& files) {
+              for (int ref = 1; ref <= records; ++ref)
+                  files.exec(QStringLiteral("INSERT INTO Expense (Ref, Bus) VALUES (?, 'B')"), {Value::integer(ref)});
+          })
     {
-        for (int ref = 1; ref <= records; ++ref)
-            files.exec(QStringLiteral("INSERT INTO Expense (Ref, Bus) VALUES (?, 'B')"), {Value::integer(ref)});
-        view = std::make_unique<View>(*db, TableId::Expense);
-        view->setOrder(QStringLiteral("Ref"));
-        view->first();
         navigator = std::make_unique<RecordNavigator>(*view, guard);
     }
     // The enabled buttons, in their order along the bar, by name.
@@ -39,11 +34,6 @@ struct Fixture
         return names.join(QLatin1Char(' '));
     }
 
-    TempDatabase files;
-    std::unique_ptr<Database> db = files.open();
-    ScriptedUserPort port;
-    HandlerGuard guard{port, [](const QString&) {}};
-    std::unique_ptr<View> view;
     std::unique_ptr<RecordNavigator> navigator;
 };
 
@@ -96,7 +86,7 @@ void tst_RecordNavigator::deleteIsConfirmed()
     f.port.queueButton(MsgButton::OK);
     f.navigator->click(Button::Delete);
     QCOMPARE(f.view->rowCount(), 1);
-    QCOMPARE(f.files.scalar(QStringLiteral("SELECT COUNT(*) FROM Expense")).toInteger(), 1);
+    QCOMPARE(f.fileCount(), 1);
     QCOMPARE(clicked.count(), 1);
     QCOMPARE(clicked.at(0).at(0).value<Button>(), Button::Delete);
 }
