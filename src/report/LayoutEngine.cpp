@@ -63,12 +63,17 @@ bool LayoutEngine::acrossColumns() const
 
 double LayoutEngine::columnX() const
 {
-    return m_fullWidth ? m_document.page.margins.left() : m_document.page.columnX(m_column);
+    return m_fullWidth ? m_document.page.margins.left() : m_columnLefts[size_t(m_column)];
 }
 
 void LayoutEngine::run()
 {
     m_document.pages.clear();
+    const PageSetup& page = m_document.page;
+    m_pageHeight = page.sizeMm().height();
+    m_columnLefts.clear();
+    for (int c = 0; c < std::max(1, page.columns); ++c)
+        m_columnLefts.push_back(page.columnX(c));
     newPage(false);
     if (m_layout.reportTitle() >= 0)
         placeFullWidth(renderWithChildren(m_layout.reportTitle()));
@@ -116,7 +121,7 @@ void LayoutEngine::newPage(bool withHeader)
         for (const BandBlock& block : renderWithChildren(m_layout.pageFooter()))
             footer += block.height;
     }
-    m_bottom = page.sizeMm().height() - page.margins.bottom() - footer;
+    m_bottom = m_pageHeight - page.margins.bottom() - footer;
     m_flowBottom = m_y;
     m_pageHasFlow = false;
     startColumns();
@@ -176,7 +181,7 @@ void LayoutEngine::finishPage()
         for (const BandBlock& block : blocks)
             height += block.height;
         const PageSetup& page = m_document.page;
-        double y = page.sizeMm().height() - page.margins.bottom() - height;
+        double y = m_pageHeight - page.margins.bottom() - height;
         for (BandBlock& block : blocks) {
             put(block, page.margins.left(), y);
             y += block.height;

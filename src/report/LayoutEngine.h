@@ -73,6 +73,8 @@ private:
     const DataSection* m_section = nullptr;
     std::vector<bool> m_groupOpen;
     std::vector<bool> m_resetAfter;
+    std::vector<double> m_columnLefts;
+    double m_pageHeight = 0;
 };
 
 } // namespace kelvora::report

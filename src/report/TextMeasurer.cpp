@@ -14,11 +14,36 @@ struct TextMeasurer::Entry
         : spec(s), font(FontMapper::font(s)), metrics(font, &ReferenceDevice::instance()),
           lineHeightMm(toMm(metrics.lineSpacing()))
     {
+        for (char16_t c = kFirstAscii; c <= kLastAscii; ++c)
+            asciiAdvance[c - kFirstAscii] = metrics.horizontalAdvance(QChar(c));
     }
+
+    // Most texts of a report are short values (dates, amounts, references) far from
+    // the edge of their box. Adding up the advances of plain ASCII characters shows
+    // that without shaping the text; only a text that comes near the edge is measured
+    // properly. The margin covers kerning, which may widen a pair slightly.
+    enum class Estimate { Fits, Overflows, Unsure };
+    Estimate estimate(const QString& text, double limit) const
+    {
+        double sum = 0;
+        for (const QChar c : text) {
+            const char16_t u = c.unicode();
+            if (u < kFirstAscii || u > kLastAscii)
+                return Estimate::Unsure;
+            sum += asciiAdvance[u - kFirstAscii];
+        }
+        if (sum * 1.03 + 2 <= limit)
+            return Estimate::Fits;
+        return sum * 0.97 - 2 > limit ? Estimate::Overflows : Estimate::Unsure;
+    }
+
+    static constexpr char16_t kFirstAscii = 0x20;
+    static constexpr char16_t kLastAscii = 0x7E;
     FontSpec spec;
     QFont font;
     QFontMetricsF metrics;
     double lineHeightMm;
+    double asciiAdvance[kLastAscii - kFirstAscii + 1] = {};
 };
 
 TextMeasurer::TextMeasurer() = default;
@@ -72,7 +97,12 @@ QStringList TextMeasurer::breakLines(const QString& text, const FontSpec& font, 
     // The common case first: one short line needs one measurement and no layout.
     const bool plain = !text.contains(u'\n') && !text.contains(u'\r') && !text.contains(u'\t');
     if (plain) {
-        const double w = e.metrics.horizontalAdvance(text);
+        const Entry::Estimate guess = e.estimate(text, limit);
+        if (guess == Entry::Estimate::Fits) {
+            lines.append(text);
+            return lines;
+        }
+        const double w = guess == Entry::Estimate::Overflows && wordWrap ? limit + 1 : e.metrics.horizontalAdvance(text);
         if (w <= limit || !wordWrap) {
             if (overflows)
                 *overflows = w > limit;

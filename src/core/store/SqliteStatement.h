@@ -28,6 +28,8 @@ public:
     void reset();
 
     int columnCount() const;
+    // For loops that read many columns straight from the C API.
+    sqlite3_stmt* handle() const { return m_stmt; }
     CellView column(int index) const;
     Value value(int index) const { return Value::fromView(column(index)); }
 

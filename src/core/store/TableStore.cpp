@@ -31,7 +31,7 @@ TableStore::TableStore(const TableDef& def, std::vector<Column> columns, int row
 
 TableStore::~TableStore() = default;
 
-void TableStore::setCell(Cell& cell, const CellView& v, std::vector<char>& bytes)
+void TableStore::setCell(Cell& cell, const CellView& v, Bytes& bytes)
 {
     cell.type = v.type;
     cell.length = 0;
@@ -44,12 +44,7 @@ void TableStore::setCell(Cell& cell, const CellView& v, std::vector<char>& bytes
         break;
     case CellView::Type::Text:
     case CellView::Type::Blob: {
-        const size_t at = bytes.size();
-        bytes.resize(at + size_t(v.n) + 1);
-        if (v.n > 0)
-            std::memcpy(bytes.data() + at, v.p, size_t(v.n));
-        bytes[at + size_t(v.n)] = '\0';
-        cell.offset = at;
+        cell.offset = bytes.append(v.p, size_t(v.n));
         cell.length = quint32(v.n);
         break;
     }
@@ -62,20 +57,57 @@ void TableStore::setCell(Cell& cell, const CellView& v, std::vector<char>& bytes
 void TableStore::load(sqlite3* db)
 {
     // Read into fresh arrays, so a failed read leaves the rows held so far intact.
+    size_t rows = 0;
+    {
+        SqliteStatement count(db, "SELECT count(*) FROM \"" + QByteArray(m_def.name) + '"');
+        count.step();
+        rows = size_t(count.column(0).i);
+    }
     SqliteStatement statement(db, selectColumns(m_def) + " ORDER BY rowid");
-    std::vector<Cell> cells;
+    Cells cells;
     std::vector<qint64> rowids;
-    std::vector<char> bytes;
-    cells.reserve(m_cells.size());
-    rowids.reserve(m_rowids.size());
-    bytes.reserve(m_bytes.size() - std::min(m_bytes.size(), m_wasted));
+    Bytes bytes;
+    // Rows added between the count and the read only cost a reallocation.
+    cells.reserve(rows * size_t(m_fieldCount));
+    rowids.reserve(rows);
+    bytes.reserve(std::max(m_bytes.size() - std::min(m_bytes.size(), m_wasted), rows * 64));
     for (TableStoreListener* l : std::vector<TableStoreListener*>(m_listeners))
         l->storeAboutToReload();
+    // The hot loop of start-up: straight from SQLite's row into the cells.
+    sqlite3_stmt* row = statement.handle();
     while (statement.step()) {
-        rowids.push_back(statement.column(0).i);
-        for (int f = 0; f < m_fieldCount; ++f) {
-            cells.emplace_back();
-            setCell(cells.back(), statement.column(f + 1), bytes);
+        rowids.push_back(sqlite3_column_int64(row, 0));
+        for (int f = 1; f <= m_fieldCount; ++f) {
+            Cell& cell = cells.emplace_back();
+            cell.length = 0;
+            switch (sqlite3_column_type(row, f)) {
+            case SQLITE_INTEGER:
+                cell.type = CellView::Type::Integer;
+                cell.i = sqlite3_column_int64(row, f);
+                break;
+            case SQLITE_FLOAT:
+                cell.type = CellView::Type::Real;
+                cell.r = sqlite3_column_double(row, f);
+                break;
+            case SQLITE_TEXT: {
+                const char* text = reinterpret_cast<const char*>(sqlite3_column_text(row, f));
+                cell.type = CellView::Type::Text;
+                cell.length = quint32(sqlite3_column_bytes(row, f));
+                cell.offset = bytes.append(text ? text : "", cell.length);
+                break;
+            }
+            case SQLITE_BLOB: {
+                const void* blob = sqlite3_column_blob(row, f);
+                cell.type = CellView::Type::Blob;
+                cell.length = quint32(sqlite3_column_bytes(row, f));
+                cell.offset = bytes.append(blob ? static_cast<const char*>(blob) : "", cell.length);
+                break;
+            }
+            default:
+                cell.type = CellView::Type::Null;
+                cell.i = 0;
+                break;
+            }
         }
     }
     m_cells.swap(cells);
@@ -193,15 +225,12 @@ void TableStore::compactIfWasteful()
     // (a picture changed a few times would otherwise hold megabytes).
     if (m_wasted < (1u << 20) || m_wasted * 2 < m_bytes.size())
         return;
-    std::vector<char> bytes;
+    Bytes bytes;
     bytes.reserve(m_bytes.size() - m_wasted);
     for (Cell& cell : m_cells) {
         if (cell.type != CellView::Type::Text && cell.type != CellView::Type::Blob)
             continue;
-        const size_t at = bytes.size();
-        bytes.insert(bytes.end(), m_bytes.begin() + qsizetype(cell.offset),
-                     m_bytes.begin() + qsizetype(cell.offset + cell.length + 1));
-        cell.offset = at;
+        cell.offset = bytes.append(m_bytes.data() + cell.offset, cell.length);
     }
     m_bytes.swap(bytes);
     m_wasted = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/store/ByteArena.h"
+#include "core/store/LargeBlockAllocator.h"
 #include "core/store/Schema.h"
 #include "core/store/SqliteRules.h"
 #include "core/store/Value.h"
@@ -101,15 +103,18 @@ private:
         CellView::Type type;
     };
 
-    static void setCell(Cell& cell, const CellView& v, std::vector<char>& bytes);
+    using Cells = std::vector<Cell, LargeBlockAllocator<Cell>>;
+    using Bytes = ByteArena;
+
+    static void setCell(Cell& cell, const CellView& v, Bytes& bytes);
     void compactIfWasteful();
 
     const TableDef& m_def;
     std::vector<Column> m_columns;
     int m_fieldCount;
     int m_rowidAlias;
-    std::vector<Cell> m_cells;
-    std::vector<char> m_bytes;
+    Cells m_cells;
+    Bytes m_bytes;
     std::vector<qint64> m_rowids;
     std::vector<quint8> m_alive;
     int m_liveCount = 0;

@@ -44,6 +44,10 @@ QByteArray PdfExporter::render(const ReportDocument& document)
     const QSizeF sizeMm = document.pageSizeMm();
     const QSizeF exactPoints = sizeMm * kPointsPerMm;
     QByteArray pdf;
+    size_t items = 0;
+    for (const ReportPage& page : document.pages)
+        items += page.items.size();
+    pdf.reserve(qsizetype(64 * 1024 + items * 64));
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
     {

@@ -287,6 +287,12 @@ void tst_DataGrid::gridFollowsTheViewCursor()
     f.view->cancel();
     QCOMPARE(f.grid->model()->rowCount(), 3);
     QCOMPARE(f.grid->currentIndex().row(), f.view->currentRow());
+
+    // A new order replaces every row; the grid stays on the record and in its column.
+    f.view->first();
+    f.view->setOrder(QStringLiteral("Tag;Ref"));
+    QCOMPARE(f.grid->currentIndex().row(), f.view->currentRow());
+    QCOMPARE(f.grid->currentField(), QStringLiteral("Expense"));
 }
 
 void tst_DataGrid::hundredThousandRowsOpenWithoutMeasuring()
