@@ -53,7 +53,7 @@ TPasswordDlg::TPasswordDlg(MainModel& model, QWidget* parent) : QDialog(parent),
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_panel);
     layout->addLayout(buttons);
-    setStyleSheet(QStringLiteral("TPasswordDlg { background: white; }"));
+    setStyleSheet(QStringLiteral("#TPasswordDlg { background: white; }"));
 
     connect(OKBtn, &QPushButton::clicked, this, &TPasswordDlg::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &TPasswordDlg::CancelBtnClick);
