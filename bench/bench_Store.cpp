@@ -52,7 +52,7 @@ void BM_LoadExpenseStore(benchmark::State& state)
 void BM_LoadExpenseRawScan(benchmark::State& state)
 {
     sqlite3* db = nullptr;
-    sqlite3_open_v2(dataFile().toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_open_v2(dataFile().toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
     for (auto _ : state) {
         sqlite3_stmt* statement = nullptr;
         sqlite3_prepare_v2(db, "SELECT * FROM Expense", -1, &statement, nullptr);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the store benchmarks in their own build folder, runs them with several
-# repetitions and prints the median time of each against its baseline.
+# repetitions (interleaved, so a busy machine weighs on both sides alike) and
+# prints the median time of each against its baseline.
 #   bench/ratios.sh [REPETITIONS]        (default 7)
 # KELVORA_BENCH_BUILD overrides the build folder (default build-bench).
 set -euo pipefail
@@ -14,7 +15,8 @@ cmake --build "$BUILD" --target bench_Store >/dev/null
 
 OUT="$(mktemp)"
 trap 'rm -f "$OUT"' EXIT
-"$BUILD/bench/bench_Store" --benchmark_repetitions="$REPS" --benchmark_report_aggregates_only=true | tee "$OUT"
+"$BUILD/bench/bench_Store" --benchmark_repetitions="$REPS" --benchmark_enable_random_interleaving=true \
+  --benchmark_report_aggregates_only=true | tee "$OUT"
 
 # Ratios of the medians, on CPU time (steadier on a shared machine) and on wall time.
 awk '

@@ -200,8 +200,8 @@ QStringList ReportTemplate::check()
             for (int slot = 1; slot <= copies; ++slot)
                 claimName(band.slotGrid.active() ? slotName(object.name, slot) : object.name, object.sourceLine,
                           object.sourceColumn);
-            if (object.rect.width() < 0 && object.kind != ObjectKind::Line)
-                faults.append(QStringLiteral("%1: An object's width cannot be negative").arg(at));
+            if ((object.rect.width() < 0 || object.rect.height() < 0) && object.kind != ObjectKind::Line)
+                faults.append(QStringLiteral("%1: An object's width and height cannot be negative").arg(at));
             if (object.kind != ObjectKind::Text)
                 continue;
             const QString formatFault = DisplayFormat::check(object.format);

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QSet>
 #include <QXmlStreamReader>
+#include <cmath>
 
 namespace kelvora::report {
 
@@ -38,6 +39,7 @@ public:
         }
         bool ok = false;
         const double value = text(name).trimmed().toDouble(&ok);
+        ok = ok && std::isfinite(value);
         if (!ok)
             fault(QStringLiteral("%1=\"%2\" is not a number").arg(name, text(name)));
         return ok ? value : fallback;
@@ -171,6 +173,9 @@ public:
                 unexpected();
             }
         }
+        // Anything after </report> is a fault too, not something to drop quietly.
+        while (!m_xml.atEnd() && !m_xml.hasError())
+            m_xml.readNext();
         xmlFault();
     }
 

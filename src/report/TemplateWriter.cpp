@@ -2,7 +2,6 @@
 
 #include "core/format/ColourText.h"
 
-#include <QSaveFile>
 #include <QXmlStreamWriter>
 
 namespace kelvora::report {
@@ -235,17 +234,6 @@ QByteArray TemplateWriter::write(const ReportTemplate& layout)
     QByteArray out;
     Writer(&out).write(layout);
     return out;
-}
-
-bool TemplateWriter::writeFile(const ReportTemplate& layout, const QString& path, QString* error)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(write(layout)) < 0 || !file.commit()) {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
 }
 
 } // namespace kelvora::report

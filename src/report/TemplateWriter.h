@@ -13,9 +13,6 @@ class TemplateWriter
 {
 public:
     static QByteArray write(const ReportTemplate& layout);
-    // False with a message when the file cannot be written; an existing file is only
-    // replaced once the new text is completely on disk.
-    static bool writeFile(const ReportTemplate& layout, const QString& path, QString* error);
 };
 
 } // namespace kelvora::report

@@ -86,7 +86,13 @@ void Database::openFile()
             tables.step();
             tableCount = tables.column(0).i;
         }
-        SqliteStatement(m_handle, "PRAGMA journal_mode=WAL").run();
+        try {
+            SqliteStatement(m_handle, "PRAGMA journal_mode=WAL").run();
+        } catch (const KelvoraError& e) {
+            // A file that cannot change its journal (read-only media) still opens;
+            // the rollback journal with synchronous=FULL keeps posts durable too.
+            qWarning("kelvora: %s stays in its journal mode: %s", qPrintable(m_path), qPrintable(e.message()));
+        }
         exec("PRAGMA synchronous=FULL");
         // A file without any table is one whose making never finished (or an
         // empty file): it gets the four tables, as a missing file does.

@@ -4,6 +4,23 @@
 
 namespace kelvora {
 
+namespace {
+
+// A real as a whole number the way SQLite casts it: truncated, and held at the
+// ends of the range instead of overflowing.
+qint64 saturated(double r)
+{
+    if (r != r)
+        return 0;
+    if (r <= -9223372036854775808.0)
+        return INT64_MIN;
+    if (r >= 9223372036854775807.0)
+        return INT64_MAX;
+    return qint64(r);
+}
+
+} // namespace
+
 Value Value::integer(qint64 v)
 {
     Value x;
@@ -91,12 +108,12 @@ qint64 Value::toInteger() const
     case Type::Integer:
         return m_int;
     case Type::Real:
-        return qint64(m_real);
+        return saturated(m_real);
     case Type::Text: {
         const Value n = SqliteRules::numericValue(view());
         if (n.m_type == Type::Integer)
             return n.m_int;
-        return n.m_type == Type::Real ? qint64(n.m_real) : 0;
+        return n.m_type == Type::Real ? saturated(n.m_real) : 0;
     }
     default:
         return 0;

@@ -113,7 +113,9 @@ void View::setOrder(const QString& orderList)
     const Slot current = m_cur < 0 ? kNewRow : m_rows[size_t(m_cur)];
     m_order = std::move(order);
     m_order.sort(m_store, m_rows);
-    if (m_filter->isAll()) {
+    // Rows another view added are not shown until the next selection, so the
+    // rows shown are all rows only when they are as many.
+    if (m_filter->isAll() && int(m_rows.size()) == m_store.liveCount()) {
         m_sortedAll = m_rows;
         m_sortedAllValid = true;
     } else {
@@ -389,7 +391,7 @@ bool View::locate(QStringView name, const Value& value)
     return false;
 }
 
-bool View::findKey(const std::vector<Value>& keys)
+int View::keyPosition(const std::vector<Value>& keys)
 {
     if (keys.empty() || keys.size() > m_order.fields().size())
         throw KelvoraError(QStringLiteral("%1 is not ordered by %2 fields.").arg(table().tableName()).arg(keys.size()));
@@ -397,26 +399,27 @@ bool View::findKey(const std::vector<Value>& keys)
     const auto it = std::lower_bound(m_rows.begin(), m_rows.end(), 0, [&](Slot s, int) {
         return m_order.compareKeys(m_store, s, keys) < 0;
     });
-    if (it == m_rows.end() || m_order.compareKeys(m_store, *it, keys) != 0)
+    return int(it - m_rows.begin());
+}
+
+bool View::findKey(const std::vector<Value>& keys)
+{
+    const int row = keyPosition(keys);
+    if (row >= int(m_rows.size()) || m_order.compareKeys(m_store, m_rows[size_t(row)], keys) != 0)
         return false;
     runBeforeScroll();
-    moveCursor(int(it - m_rows.begin()));
+    moveCursor(row);
     m_bof = m_eof = false;
     return true;
 }
 
 void View::findNearest(const std::vector<Value>& keys)
 {
-    if (keys.empty() || keys.size() > m_order.fields().size())
-        throw KelvoraError(QStringLiteral("%1 is not ordered by %2 fields.").arg(table().tableName()).arg(keys.size()));
-    checkBrowseMode();
+    const int row = keyPosition(keys);
     if (m_rows.empty())
         return;
-    const auto it = std::lower_bound(m_rows.begin(), m_rows.end(), 0, [&](Slot s, int) {
-        return m_order.compareKeys(m_store, s, keys) < 0;
-    });
     runBeforeScroll();
-    moveCursor(std::min(int(it - m_rows.begin()), int(m_rows.size()) - 1));
+    moveCursor(std::min(row, int(m_rows.size()) - 1));
     m_bof = m_eof = false;
 }
 
@@ -424,50 +427,42 @@ void View::findNearest(const std::vector<Value>& keys)
 
 Value View::field(QStringView name) const
 {
-    const int f = fieldIndex(name);
-    return m_cur < 0 ? Value() : value(m_cur, f);
+    return onCurrent(name, Value(), &View::value);
 }
 
 QVariant View::fieldValue(QStringView name) const
 {
-    const int f = fieldIndex(name);
-    return m_cur < 0 ? QVariant() : data(m_cur, f);
+    return onCurrent(name, QVariant(), &View::data);
 }
 
 bool View::isNull(QStringView name) const
 {
-    const int f = fieldIndex(name);
-    return m_cur < 0 || isNullAt(m_cur, f);
+    return onCurrent(name, true, &View::isNullAt);
 }
 
 double View::asFloat(QStringView name) const
 {
-    const int f = fieldIndex(name);
-    return m_cur < 0 ? 0.0 : floatAt(m_cur, f);
+    return onCurrent(name, 0.0, &View::floatAt);
 }
 
 qint64 View::asInteger(QStringView name) const
 {
-    const int f = fieldIndex(name);
-    return m_cur < 0 ? 0 : integerAt(m_cur, f);
+    return onCurrent(name, qint64(0), &View::integerAt);
 }
 
 QString View::asText(QStringView name) const
 {
-    const int f = fieldIndex(name);
-    return m_cur < 0 ? QString() : textAt(m_cur, f);
+    return onCurrent(name, QString(), &View::textAt);
 }
 
 QDate View::asDate(QStringView name) const
 {
-    const int f = fieldIndex(name);
-    return m_cur < 0 ? QDate() : dateAt(m_cur, f);
+    return onCurrent(name, QDate(), &View::dateAt);
 }
 
 QByteArray View::asBlob(QStringView name) const
 {
-    const int f = fieldIndex(name);
-    return m_cur < 0 ? QByteArray() : value(m_cur, f).bytes();
+    return onCurrent(name, Value(), &View::value).bytes();
 }
 
 void View::requireEditing() const
@@ -622,12 +617,12 @@ qint64 View::writeInsert()
     return sqlite3_last_insert_rowid(m_db.handle());
 }
 
-qint64 View::writeUpdate(Slot slot)
+qint64 View::writeUpdate(Slot slot, const std::vector<Value>& values, const std::vector<bool>& changed)
 {
     QByteArray assignments;
     std::vector<int> written;
     for (int f = 0; f < table().fieldCount(); ++f) {
-        if (!m_changed[size_t(f)])
+        if (!changed[size_t(f)])
             continue;
         assignments += (assignments.isEmpty() ? "" : ", ") + quoted(table().fields[size_t(f)].name) + " = ?";
         written.push_back(f);
@@ -635,16 +630,41 @@ qint64 View::writeUpdate(Slot slot)
     SqliteStatement statement(m_db.handle(),
                               "UPDATE " + quoted(table().name) + " SET " + assignments + " WHERE rowid = ?");
     for (size_t i = 0; i < written.size(); ++i)
-        statement.bind(int(i) + 1, m_buffer[size_t(written[i])]);
+        statement.bind(int(i) + 1, values[size_t(written[i])]);
     statement.bind(int(written.size()) + 1, Value::integer(m_store.rowId(slot)));
     statement.run();
     if (sqlite3_changes(m_db.handle()) == 0)
         throw KelvoraError(QStringLiteral("the record is no longer in the table"));
     // A changed INTEGER PRIMARY KEY is the record's new rowid.
     const int alias = m_store.rowidAliasField();
-    if (alias >= 0 && m_changed[size_t(alias)])
-        return m_buffer[size_t(alias)].toInteger();
+    if (alias >= 0 && changed[size_t(alias)])
+        return values[size_t(alias)].toInteger();
     return m_store.rowId(slot);
+}
+
+std::vector<Value> View::save(Slot slot, const std::vector<Value>& values, const std::vector<bool>& changed,
+                              qint64& rowid)
+{
+    try {
+        Transaction transaction(m_db);
+        rowid = slot == kNewRow ? writeInsert() : writeUpdate(slot, values, changed);
+        std::optional<std::vector<Value>> row = m_store.readRow(m_db.handle(), rowid);
+        if (!row)
+            throw KelvoraError(QStringLiteral("the saved record could not be read back"));
+        transaction.commit();
+        return std::move(*row);
+    } catch (const KelvoraError& e) {
+        throw KelvoraError(QStringLiteral("The %1 record could not be saved: %2").arg(table().tableName(), e.message()));
+    }
+}
+
+bool View::touchesOrder(const std::vector<bool>& changed) const
+{
+    for (int f : m_order.fields()) {
+        if (changed[size_t(f)])
+            return true;
+    }
+    return false;
 }
 
 void View::post()
@@ -666,24 +686,11 @@ void View::post()
 
     const Slot oldSlot = m_rows[size_t(m_cur)];
     qint64 rowid = -1;
-    std::vector<Value> stored;
-    try {
-        Transaction transaction(m_db);
-        rowid = inserting ? writeInsert() : writeUpdate(oldSlot);
-        std::optional<std::vector<Value>> row = m_store.readRow(m_db.handle(), rowid);
-        if (!row)
-            throw KelvoraError(QStringLiteral("the saved record could not be read back"));
-        transaction.commit();
-        stored = std::move(*row);
-    } catch (const KelvoraError& e) {
-        throw KelvoraError(QStringLiteral("The %1 record could not be saved: %2").arg(table().tableName(), e.message()));
-    }
-
-    bool orderTouched = inserting;
-    for (int f : m_order.fields())
-        orderTouched = orderTouched || m_changed[size_t(f)];
+    const std::vector<Value> stored = save(oldSlot, m_buffer, m_changed, rowid);
+    const bool orderTouched = inserting || touchesOrder(m_changed);
     if (inserting) {
         m_rows[size_t(m_cur)] = m_store.append(rowid, stored);
+        rowsChanged();
     } else {
         m_store.replace(oldSlot, rowid, stored, this);
     }
@@ -692,13 +699,12 @@ void View::post()
     m_modified = false;
     m_buffer.clear();
     m_changed.clear();
-    rowsChanged();
     if (orderTouched)
         m_sortedAllValid = false;
 
     const int before = m_cur;
     if (orderTouched && !m_order.isEmpty())
-        placeByOrder();
+        m_cur = placeByOrder(m_cur);
     if (m_cur != before) {
         notifyReset();
         notifyCurrent();
@@ -708,15 +714,65 @@ void View::post()
     notifyState();
 }
 
-void View::placeByOrder()
+void View::updateRow(int row, const std::vector<std::pair<int, Value>>& changes)
 {
-    const Slot slot = m_rows[size_t(m_cur)];
-    m_rows.erase(m_rows.begin() + m_cur);
-    const auto it = std::lower_bound(m_rows.begin(), m_rows.end(), slot,
-                                     [&](Slot a, Slot b) { return m_order.compare(m_store, a, b) < 0; });
-    m_cur = int(it - m_rows.begin());
+    if (row < 0 || row >= int(m_rows.size()))
+        throw KelvoraError(QStringLiteral("There is no row %1 in %2.").arg(row).arg(table().tableName()));
+    if (row == m_cur && m_state != State::Browse) {
+        throw KelvoraError(
+            QStringLiteral("The %1 record being edited must be posted before it is changed.").arg(table().tableName()));
+    }
+    const Slot slot = m_rows[size_t(row)];
+    std::vector<Value> values = m_store.row(slot);
+    std::vector<bool> changed(values.size(), false);
+    for (const auto& [field, value] : changes) {
+        const Value v = conform(field, value);
+        if (values[size_t(field)] != v) {
+            values[size_t(field)] = v;
+            changed[size_t(field)] = true;
+        }
+    }
+    if (std::find(changed.begin(), changed.end(), true) == changed.end())
+        return;
+    qint64 rowid = -1;
+    const std::vector<Value> stored = save(slot, values, changed, rowid);
+    m_store.replace(slot, rowid, stored, this);
+    m_db.noteStoreChanged(m_table);
+    if (!touchesOrder(changed) || m_order.isEmpty()) {
+        notifyRowChanged(row);
+        return;
+    }
+    // The record moves to its new place; the cursor stays on its own record.
+    m_sortedAllValid = false;
+    const Slot current = m_cur < 0 ? kNewRow : m_rows[size_t(m_cur)];
+    placeByOrder(row);
+    if (current != kNewRow || m_state == State::Insert) {
+        const auto it = std::find(m_rows.begin(), m_rows.end(), current);
+        m_cur = int(it - m_rows.begin());
+    }
+    notifyReset();
+    notifyCurrent();
+}
+
+void View::updateRow(int row, QStringView field, const Value& value)
+{
+    updateRow(row, {{fieldIndex(field), value}});
+}
+
+int View::placeByOrder(int row)
+{
+    const Slot slot = m_rows[size_t(row)];
+    m_rows.erase(m_rows.begin() + row);
+    const auto it = std::lower_bound(m_rows.begin(), m_rows.end(), slot, [&](Slot a, Slot b) {
+        // A new record being inserted stays out of the comparison: it sorts after this one.
+        if (a == kNewRow)
+            return false;
+        return m_order.compare(m_store, a, b) < 0;
+    });
+    const int at = int(it - m_rows.begin());
     m_rows.insert(it, slot);
     rowsChanged();
+    return at;
 }
 
 void View::cancel()

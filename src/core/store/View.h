@@ -150,6 +150,13 @@ public:
     void post();
     void cancel();
     void deleteRecord();
+    // Changes fields of a row that is not being edited, without moving the
+    // cursor and without the hooks: the tools that walk many records (tags,
+    // field replace) write each one this way, in its own transaction. A row
+    // whose order field changes moves to its place; the cursor stays on its
+    // record. Values are made to fit as setField() does.
+    void updateRow(int row, const std::vector<std::pair<int, Value>>& changes);
+    void updateRow(int row, QStringView field, const Value& value);
 
     // --- hooks -----------------------------------------------------------
     // Throwing from a hook stops the operation that ran it.
@@ -187,11 +194,25 @@ private:
     void requireEditing() const;
     Value conform(int field, const Value& value) const;
     qint64 writeInsert();
-    qint64 writeUpdate(Slot slot);
-    void placeByOrder();
+    qint64 writeUpdate(Slot slot, const std::vector<Value>& values, const std::vector<bool>& changed);
+    // Writes a record (kNewRow: the new one from the edit buffer) in its own
+    // transaction and returns it as the file now holds it.
+    std::vector<Value> save(Slot slot, const std::vector<Value>& values, const std::vector<bool>& changed,
+                            qint64& rowid);
+    bool touchesOrder(const std::vector<bool>& changed) const;
+    // Moves a row to its place in the order; returns where it went.
+    int placeByOrder(int row);
+    // Where the keys stand in the order (a pending edit posted first).
+    int keyPosition(const std::vector<Value>& keys);
     int rowOfSlot(Slot slot) const;
     void rowsChanged() { m_rowIndexValid = false; }
-    int currentField(QStringView name) const { return fieldIndex(name); }
+    // A field of the current record read by `read`; `none` when there is no record.
+    template <class T>
+    T onCurrent(QStringView name, T none, T (View::*read)(int, int) const) const
+    {
+        const int f = fieldIndex(name);
+        return m_cur < 0 ? none : (this->*read)(m_cur, f);
+    }
 
     void notifyReset();
     void notifyRowChanged(int row);

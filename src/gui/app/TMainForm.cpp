@@ -228,6 +228,7 @@ void TMainForm::buildDiaryPage()
     DiaryHead = new BlinkLabel(diaryHeadPanel);
     setName(DiaryHead, "DiaryHead");
     DiaryHead->setAlignment(Qt::AlignCenter);
+    DiaryHead->setBlinkColour(Qt::black);
     QFont headFont(QStringLiteral("Georgia"));
     headFont.setBold(true);
     headFont.setPixelSize(18);
@@ -626,6 +627,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
     // Pending text in an edit box reaches the model before anything is saved.
     if (QWidget* focus = QApplication::focusWidget())
         focus->clearFocus();
+    commitOpenEditors();
     const bool saved = m_guard.run([this] { m_model.closeSequence(); });
     if (!saved) {
         // Something could not be saved: the window stays open and nothing is lost.
@@ -637,6 +639,14 @@ void TMainForm::closeEvent(QCloseEvent* event)
         m_destroyed = true;
         m_model.destroy();
     }
+}
+
+void TMainForm::commitOpenEditors()
+{
+    // A cell still being typed into belongs to its record before anything is posted.
+    for (DataGrid* grid : {DiaryGrid, NamesGrid, ExpendGrid, IncomeGrid})
+        if (grid)
+            grid->commitOpenEditor();
 }
 
 void TMainForm::Exit1Click()
@@ -697,6 +707,7 @@ void TMainForm::Change1Click()
 
 void TMainForm::PageControlChange(int index)
 {
+    commitOpenEditors();
     m_guard.run([this, index] {
         const auto left = static_cast<MainModel::Page>(m_lastPage);
         m_lastPage = index;

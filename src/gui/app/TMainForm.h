@@ -104,6 +104,7 @@ private:
     void calendarDateShown(const QDate& date);
     void columnEntered(DataGrid* grid, const QString& field);
     void clipboardCommand(int which);
+    void commitOpenEditors();
 
     MainModel& m_model;
     UserPort& m_port;

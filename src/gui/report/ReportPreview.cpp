@@ -95,7 +95,8 @@ QAction* ReportPreview::addAction(const QString& name, const QString& text, cons
     action->setObjectName(name);
     if (!key.isEmpty())
         action->setShortcut(key);
-    connect(action, &QAction::triggered, this, slot);
+    if (slot)
+        connect(action, &QAction::triggered, this, slot);
     return action;
 }
 
@@ -397,6 +398,7 @@ void ReportPreview::pageSetup()
     QPrinter printer(QPrinter::HighResolution);
     ReportPrinter::setUpPrinter(printer, m_report.document());
     QPageLayout layout = printer.pageLayout();
+    layout.setUnits(QPageLayout::Millimeter);
     layout.setMinimumMargins(QMarginsF());
     layout.setMargins(m_report.pageSetup().margins);
     printer.setPageLayout(layout);

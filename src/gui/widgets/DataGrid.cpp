@@ -165,6 +165,20 @@ void DataGrid::deleteCurrentRecord()
     guard.run([&] { confirmAndDeleteCurrent(view(), guard.port()); });
 }
 
+void DataGrid::commitOpenEditor()
+{
+    if (QWidget* editor = indexWidget(currentIndex()); editor && state() == QAbstractItemView::EditingState) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+void DataGrid::discardOpenEditor()
+{
+    if (QWidget* editor = indexWidget(currentIndex()); editor && state() == QAbstractItemView::EditingState)
+        closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+}
+
 void DataGrid::keyPressEvent(QKeyEvent* event)
 {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;

@@ -51,6 +51,12 @@ public:
     // Ctrl+Delete: asks "Delete record?" and deletes on OK.
     void deleteCurrentRecord();
 
+    // A cell being edited when something else acts on the record (a navigator
+    // button, which takes no focus): its text goes into the record first, or is
+    // dropped when the record's edit is cancelled.
+    void commitOpenEditor();
+    void discardOpenEditor();
+
 signals:
     void columnExited(const QString& field);
     void columnEntered(const QString& field);

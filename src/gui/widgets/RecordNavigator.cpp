@@ -2,6 +2,7 @@
 
 #include "core/store/View.h"
 #include "gui/app/HandlerGuard.h"
+#include "gui/widgets/DataGrid.h"
 #include "gui/widgets/RecordDeletion.h"
 
 #include <QHBoxLayout>
@@ -175,6 +176,18 @@ void RecordNavigator::click(Button which)
 
 void RecordNavigator::perform(Button which)
 {
+    // The buttons take no focus, so a grid cell over the same view may still be
+    // open for editing: settle it before the record moves, posts or is cancelled.
+    if (QWidget* top = window()) {
+        for (DataGrid* grid : top->findChildren<DataGrid*>()) {
+            if (&grid->view() != &m_view)
+                continue;
+            if (which == Button::Cancel)
+                grid->discardOpenEditor();
+            else
+                grid->commitOpenEditor();
+        }
+    }
     bool done = false;
     m_guard.run([&] {
         switch (which) {

@@ -4,6 +4,7 @@
 #include "core/store/Transaction.h"
 #include "core/store/View.h"
 #include "support/store/TempDatabase.h"
+#include "support/store/ThrownMessage.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,7 @@
 
 using namespace kelvora;
 using kelvora::test::TempDatabase;
+using kelvora::test::thrownMessage;
 
 namespace {
 
@@ -164,12 +166,8 @@ void TestDatabase::unusableFileIsRefused()
         f.open(QIODevice::ReadOnly);
         return f.readAll();
     }() : QByteArray();
-    try {
-        Database db(path);
-        QFAIL("an unusable file was opened");
-    } catch (const DatabaseRefused& e) {
-        QVERIFY2(e.message().startsWith(message.arg(path)), qPrintable(e.message()));
-    }
+    const QString refusal = thrownMessage<DatabaseRefused>([&] { Database db(path); });
+    QVERIFY2(refusal.startsWith(message.arg(path)), qPrintable(refusal));
     if (kind == QLatin1String("text")) {
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));

@@ -11,11 +11,27 @@ using kelvora::test::TempDatabase;
 
 namespace {
 
-void addClients(const TempDatabase& temp)
+// Five clients with the highest Ref 10; the client view as start-up leaves it.
+struct Clients
 {
-    temp.exec(QStringLiteral("INSERT INTO Names (Ref, Surname) VALUES (1, 'Young'), (4, 'adams'), (7, 'Moss'), "
-                             "(10, 'Brown'), (3, NULL)"));
-}
+    TempDatabase temp;
+    std::unique_ptr<Database> db;
+    std::unique_ptr<View> names;
+    qint64 last = 0;
+
+    explicit Clients(bool numbered = true)
+    {
+        temp.open();
+        temp.exec(QStringLiteral("INSERT INTO Names (Ref, Surname) VALUES (1, 'Young'), (4, 'adams'), (7, 'Moss'), "
+                                 "(10, 'Brown'), (3, NULL)"));
+        db = temp.open();
+        names = std::make_unique<View>(*db, TableId::Names);
+        if (numbered) {
+            RefNumbering::FindLastClientRef(*names, last);
+            RefNumbering::attachNames(*names, last);
+        }
+    }
+};
 
 } // namespace
 
@@ -113,70 +129,45 @@ void TestRefNumbering::refAlreadyHeldIsKept()
 
 void TestRefNumbering::findLastRefOrdersAndLeavesTheCursor()
 {
-    TempDatabase temp;
-    temp.open();
-    addClients(temp);
-    auto db = temp.open();
-    View names(*db, TableId::Names);
-    qint64 last = 0;
-    RefNumbering::FindLastClientRef(names, last);
-    QCOMPARE(last, 10);
-    QCOMPARE(names.order(), QStringLiteral("Surname"));
+    Clients c;
+    QCOMPARE(c.last, 10);
+    QCOMPARE(c.names->order(), QStringLiteral("Surname"));
     // The record with the highest Ref stays current in its new place.
-    QCOMPARE(names.asInteger(u"Ref"), 10);
-    QCOMPARE(names.currentRow(), 2); // NULL, adams, Brown, Moss, Young
+    QCOMPARE(c.names->asInteger(u"Ref"), 10);
+    QCOMPARE(c.names->currentRow(), 2); // NULL, adams, Brown, Moss, Young
 }
 
 void TestRefNumbering::counterIsNeverBelowTheTablesHighestRef()
 {
     // A view that hides the highest record must not make the next Ref a duplicate.
-    TempDatabase temp;
-    temp.open();
-    addClients(temp);
-    auto db = temp.open();
-    View names(*db, TableId::Names);
-    names.setSelection(Selection::contains(QStringLiteral("Surname"), QStringLiteral("o")));
-    qint64 last = 0;
-    RefNumbering::FindLastClientRef(names, last);
-    QCOMPARE(last, 10);
+    Clients c(false);
+    c.names->setSelection(Selection::contains(QStringLiteral("Surname"), QStringLiteral("o")));
+    RefNumbering::FindLastClientRef(*c.names, c.last);
+    QCOMPARE(c.last, 10);
 }
 
 void TestRefNumbering::deletingTheHighestClientKeepsTheCounter()
 {
-    TempDatabase temp;
-    temp.open();
-    addClients(temp);
-    auto db = temp.open();
-    View names(*db, TableId::Names);
-    qint64 last = 0;
-    RefNumbering::FindLastClientRef(names, last);
-    RefNumbering::attachNames(names, last);
-    QVERIFY(names.locate(u"Ref", Value::integer(10)));
-    names.deleteRecord();
-    QCOMPARE(last, 10);
-    names.append();
-    names.setField(u"Surname", "Next");
-    names.post();
-    QCOMPARE(names.asInteger(u"Ref"), 11);
+    Clients c;
+    QVERIFY(c.names->locate(u"Ref", Value::integer(10)));
+    c.names->deleteRecord();
+    QCOMPARE(c.last, 10);
+    c.names->append();
+    c.names->setField(u"Surname", "Next");
+    c.names->post();
+    QCOMPARE(c.names->asInteger(u"Ref"), 11);
 }
 
 void TestRefNumbering::deletionLandingOnTheHighestClientFindsItAgain()
 {
-    TempDatabase temp;
-    temp.open();
-    addClients(temp);
-    auto db = temp.open();
-    View names(*db, TableId::Names);
-    qint64 last = 0;
-    RefNumbering::FindLastClientRef(names, last);
-    RefNumbering::attachNames(names, last);
-    names.setOrder(QStringLiteral("Ref"));
-    QVERIFY(names.locate(u"Ref", Value::integer(7)));
-    names.deleteRecord(); // Ref 10 becomes current
-    QCOMPARE(last, 10);
-    QCOMPARE(names.order(), QStringLiteral("Surname"));
-    QCOMPARE(names.asInteger(u"Ref"), 10);
-    QCOMPARE(names.currentRow(), 2);
+    Clients c;
+    c.names->setOrder(QStringLiteral("Ref"));
+    QVERIFY(c.names->locate(u"Ref", Value::integer(7)));
+    c.names->deleteRecord(); // Ref 10 becomes current
+    QCOMPARE(c.last, 10);
+    QCOMPARE(c.names->order(), QStringLiteral("Surname"));
+    QCOMPARE(c.names->asInteger(u"Ref"), 10);
+    QCOMPARE(c.names->currentRow(), 2);
 }
 
 QTEST_GUILESS_MAIN(TestRefNumbering)

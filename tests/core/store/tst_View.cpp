@@ -5,6 +5,7 @@
 #include "core/store/UnknownField.h"
 #include "core/store/View.h"
 #include "support/store/TempDatabase.h"
+#include "support/store/ThrownMessage.h"
 
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -15,6 +16,7 @@
 
 using namespace kelvora;
 using kelvora::test::TempDatabase;
+using kelvora::test::thrownMessage;
 
 namespace {
 
@@ -88,6 +90,7 @@ private slots:
     void suspendedDisplaySendsOneResetAtTheEnd();
     void keyLookupOnTheOrder();
     void walksReadRowsWithoutMovingTheCursor();
+    void walksWriteRowsWithoutMovingTheCursor();
 };
 
 void TestView::orderSortsNullsFirstCaseBlindThenByNextField_data()
@@ -200,12 +203,8 @@ void TestView::unknownOrderFieldChangesNothing()
     Fixture f(addOrderFixture);
     View view(*f.db, TableId::Expense);
     view.setOrder(QStringLiteral("Bus"));
-    try {
-        view.setOrder(QStringLiteral("Date;Inv No"));
-        QFAIL("an order naming no field was accepted");
-    } catch (const UnknownField& e) {
-        QCOMPARE(e.message(), QStringLiteral("Expense has no field Inv No."));
-    }
+    QCOMPARE(thrownMessage<UnknownField>([&] { view.setOrder(QStringLiteral("Date;Inv No")); }),
+             QStringLiteral("Expense has no field Inv No."));
     QCOMPARE(view.order(), QStringLiteral("Bus"));
     QCOMPARE(refsShown(view), (QList<qint64>{6, 1, 2, 4, 3, 5}));
 }
@@ -274,12 +273,8 @@ void TestView::editAndCancelRestoreTheRecord()
     QCOMPARE(view.asText(u"Bus"), QStringLiteral("farm"));
     QCOMPARE(f.temp.scalar(QStringLiteral("SELECT Bus FROM Expense WHERE Ref = 1")).toString(), QStringLiteral("farm"));
     // Setting a field outside edit is a programming error, said plainly.
-    try {
-        view.setField(u"Bus", "X");
-        QFAIL("a field was set outside edit");
-    } catch (const KelvoraError& e) {
-        QCOMPARE(e.message(), QStringLiteral("The Expense record is not being edited or inserted."));
-    }
+    QCOMPARE(thrownMessage([&] { view.setField(u"Bus", "X"); }),
+             QStringLiteral("The Expense record is not being edited or inserted."));
 }
 
 void TestView::appendPostsIntoItsPlaceInTheOrder()
@@ -423,12 +418,7 @@ void TestView::textLongerThanItsFieldIsRefused()
         QCOMPARE(view.asText(field), text);
         return;
     }
-    try {
-        view.setField(field, text);
-        QFAIL("a text longer than its field was stored");
-    } catch (const KelvoraError& e) {
-        QCOMPARE(e.message(), message);
-    }
+    QCOMPARE(thrownMessage([&] { view.setField(field, text); }), message);
     QVERIFY(view.isNull(field));
     QVERIFY(!view.isModified());
 }
@@ -450,27 +440,17 @@ void TestView::valuesAreMadeToFitTheFieldKind()
     view.setField(u"Date", "");
     QVERIFY(view.isNull(u"Date"));
 
-    const auto refused = [&](const char* field, const Value& value, const QString& message) {
-        try {
-            view.setField(QString::fromLatin1(field), value);
-        } catch (const KelvoraError& e) {
-            return e.message() == message;
-        }
-        return false;
+    const auto refusal = [&](const char* field, const Value& value) {
+        return thrownMessage([&] { view.setField(QString::fromLatin1(field), value); });
     };
-    QVERIFY(refused("F1", Value::text(QStringLiteral("abc")), QStringLiteral("F1 holds numbers: \"abc\" is not a number.")));
-    QVERIFY(refused("Ref", Value::real(1.5), QStringLiteral("Ref holds whole numbers: \"1.5\" is not one.")));
-    QVERIFY(refused("Date", Value::text(QStringLiteral("2024-02-30")),
-                    QStringLiteral("Date holds dates: \"2024-02-30\" is not a date.")));
-    QVERIFY(refused("Date", Value::text(QStringLiteral("05/01/2024")),
-                    QStringLiteral("Date holds dates: \"05/01/2024\" is not a date.")));
+    QCOMPARE(refusal("F1", Value::text(QStringLiteral("abc"))), QStringLiteral("F1 holds numbers: \"abc\" is not a number."));
+    QCOMPARE(refusal("Ref", Value::real(1.5)), QStringLiteral("Ref holds whole numbers: \"1.5\" is not one."));
+    QCOMPARE(refusal("Date", Value::text(QStringLiteral("2024-02-30"))),
+             QStringLiteral("Date holds dates: \"2024-02-30\" is not a date."));
+    QCOMPARE(refusal("Date", Value::text(QStringLiteral("05/01/2024"))),
+             QStringLiteral("Date holds dates: \"05/01/2024\" is not a date."));
+    QCOMPARE(refusal("Colour", Value::text(QStringLiteral("red"))), QStringLiteral("Expense has no field Colour."));
     QCOMPARE(view.field(u"F1"), Value::real(12.5));
-    try {
-        view.setField(u"Colour", "red");
-        QFAIL("a field the table lacks was set");
-    } catch (const UnknownField& e) {
-        QCOMPARE(e.message(), QStringLiteral("Expense has no field Colour."));
-    }
 }
 
 void TestView::nullIsNeitherZeroNorEmpty()
@@ -500,12 +480,8 @@ void TestView::refusedPostLeavesTheRecordInEdit()
     diary.append();
     diary.setField(u"Date", QDate(2024, 5, 1));
     diary.setField(u"Day", "second");
-    try {
-        diary.post();
-        QFAIL("a second record for one date was posted");
-    } catch (const KelvoraError& e) {
-        QCOMPARE(e.message(), QStringLiteral("The Diary record could not be saved: UNIQUE constraint failed: Diary.Date"));
-    }
+    QCOMPARE(thrownMessage([&] { diary.post(); }),
+             QStringLiteral("The Diary record could not be saved: UNIQUE constraint failed: Diary.Date"));
     QCOMPARE(diary.state(), View::State::Insert);
     QCOMPARE(diary.asText(u"Day"), QStringLiteral("second"));
     QCOMPARE(diary.rowCount(), 2);
@@ -543,6 +519,15 @@ void TestView::postWritesThroughBoundValuesAndReadsBack()
     names.post();
     QCOMPARE(changed.count(), 1);
     QCOMPARE(other.asText(u"Surname"), QStringLiteral("Smith"));
+
+    // Ref is the file's row key: changing it moves the record to the new key.
+    names.edit();
+    names.setField(u"Ref", Value::integer(5));
+    names.post();
+    QCOMPARE(names.currentRecordId(), 5);
+    QCOMPARE(other.asInteger(u"Ref"), 5);
+    QCOMPARE(f.temp.column(QStringLiteral("SELECT Ref FROM Names")).size(), 1);
+    QCOMPARE(f.temp.scalar(QStringLiteral("SELECT Surname FROM Names WHERE Ref = 5")).toString(), QStringLiteral("Smith"));
 }
 
 void TestView::deleteRemovesFromFileAndOtherViews()
@@ -667,6 +652,41 @@ void TestView::walksReadRowsWithoutMovingTheCursor()
     QVERIFY(!view.data(2, view.fieldIndex(u"Date")).isValid());
     QCOMPARE(view.currentRow(), 1);
     QCOMPARE(scrolls, 0);
+}
+
+void TestView::walksWriteRowsWithoutMovingTheCursor()
+{
+    Fixture f(addOrderFixture);
+    View view(*f.db, TableId::Expense);
+    view.setOrder(QStringLiteral("Supplier;Ref"));
+    int hooks = 0;
+    view.setBeforeScroll([&](View&) { ++hooks; });
+    view.setBeforePost([&](View&) { ++hooks; });
+    view.setCurrentRow(4); // Ref 5, Baker
+    hooks = 0;
+    const int tag = view.fieldIndex(u"Tag");
+    for (int r = 0; r < view.rowCount(); ++r)
+        view.updateRow(r, {{tag, Value::text(QStringLiteral("y"))}});
+    QCOMPARE(f.temp.scalar(QStringLiteral("SELECT count(*) FROM Expense WHERE Tag = 'y'")).toInteger(), 6);
+    QCOMPARE(hooks, 0);
+    QCOMPARE(view.asInteger(u"Ref"), 5);
+
+    // A walk over a fixed list of records may move them in the order.
+    QList<qint64> records;
+    for (int r = 0; r < view.rowCount(); ++r)
+        records << view.recordId(r);
+    for (qint64 id : records)
+        view.updateRow(view.rowOfRecord(id), u"Supplier", Value::text(QStringLiteral("Same")));
+    QCOMPARE(refsShown(view), (QList<qint64>{1, 2, 3, 4, 5, 6}));
+    QCOMPARE(view.asInteger(u"Ref"), 5);
+    QCOMPARE(view.currentRow(), 4);
+
+    QCOMPARE(thrownMessage([&] { view.updateRow(0, u"Bus", Value::text(QStringLiteral("TOO LONG FOR BUS"))); }),
+             QStringLiteral("The text is too long for Bus: it holds at most 10 characters, the text has 16."));
+    view.edit();
+    view.setField(u"Bus", "x");
+    QCOMPARE(thrownMessage([&] { view.updateRow(4, u"Bus", Value::text(QStringLiteral("y"))); }),
+             QStringLiteral("The Expense record being edited must be posted before it is changed."));
 }
 
 QTEST_GUILESS_MAIN(TestView)

@@ -151,6 +151,26 @@ private slots:
         QVERIFY(check.locate(u"Supplier", Value::text(QStringLiteral("Bunnings"))));
     }
 
+    void textStillInAnOpenCellIsSavedOnClose()
+    {
+        addExpenses(1);
+        QVERIFY(start());
+        m_form->PageControl->setCurrentWidget(m_form->TabExpenses);
+        DataGrid* grid = m_form->ExpendGrid;
+        m_model->expend()->first();
+        QVERIFY(grid->setCurrentField(QStringLiteral("Supplier")));
+        grid->setFocus();
+        grid->edit(grid->currentIndex());
+        QWidget* editor = QApplication::focusWidget();
+        QVERIFY(qobject_cast<QLineEdit*>(editor));
+        QTest::keyClicks(editor, QStringLiteral("Caltex"));
+        m_form->close();
+        QVERIFY(!m_form->isVisible());
+        Database db(folders().databaseFile());
+        View check(db, TableId::Expense);
+        QCOMPARE(check.asText(u"Supplier"), QStringLiteral("Caltex"));
+    }
+
     void enterFromTheLastColumnGoesToTheNextRecord()
     {
         addExpenses(3);

@@ -2,7 +2,9 @@
 
 #include "core/app/KelvoraError.h"
 #include "ExpenseViewFixture.h"
+#include "gui/widgets/DataGrid.h"
 
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -47,6 +49,7 @@ private slots:
     void buttonsFollowStateAndPosition();
     void deleteIsConfirmed();
     void refusedActionIsReported();
+    void openGridCellIsSettledFirst();
 };
 
 void tst_RecordNavigator::buttonsFollowStateAndPosition()
@@ -102,6 +105,36 @@ void tst_RecordNavigator::refusedActionIsReported()
     // The record stays in edit, and the buttons say so.
     QCOMPARE(f.view->state(), View::State::Edit);
     QVERIFY(f.navigator->button(Button::Post)->isEnabled());
+}
+
+void tst_RecordNavigator::openGridCellIsSettledFirst()
+{
+    for (const Button which : {Button::Post, Button::Cancel}) {
+        Fixture f(2);
+        QWidget window;
+        auto* grid = new DataGrid(*f.view, f.guard, &window);
+        grid->setColumns({{QStringLiteral("Bus"), QStringLiteral("Bus"), 80, false}});
+        auto* navigator = new RecordNavigator(*f.view, f.guard, &window);
+        navigator->move(0, 120);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        grid->setFocus();
+        grid->setCurrentIndex(grid->model()->index(0, 0));
+        QTest::keyClick(grid, Qt::Key_F2);
+        auto* editor = grid->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        editor->setText(QStringLiteral("Typed"));
+
+        // The button is pressed while the cell is still open.
+        QTest::mouseClick(navigator->button(Button::Edit), Qt::LeftButton);
+        QTest::mouseClick(navigator->button(which), Qt::LeftButton);
+        const QString expected = which == Button::Post ? QStringLiteral("Typed") : QStringLiteral("B");
+        QCOMPARE(f.fileValue("Bus", 1).toString(), expected);
+        QCOMPARE(f.view->state(), View::State::Browse);
+        QCOMPARE(grid->model()->index(0, 0).data().toString(), expected);
+        // No editor is left open to bring the text back later.
+        QVERIFY(!grid->indexWidget(grid->currentIndex()));
+    }
 }
 
 QTEST_MAIN(tst_RecordNavigator)

@@ -46,6 +46,7 @@ void tst_DisplayFormat::text_data()
     QTest::newRow("negative amount") << QVariant(-1234.5) << "###,###.##" << false << "-1,234.5";
     QTest::newRow("below one") << QVariant(0.5) << "###,###.##" << false << ".5";
     QTest::newRow("whole number field") << QVariant(1200) << "###,###.##" << false << "1,200";
+    QTest::newRow("negative section") << QVariant(-5.0) << "#,##0.00;(#,##0.00)" << false << "(5.00)";
     QTest::newRow("dollars") << QVariant(1234.5) << "$###,###.00" << false << "$1,234.50";
     QTest::newRow("dollars zero") << QVariant(0.0) << "$###,###.00" << false << "$.00";
     QTest::newRow("regional currency") << QVariant(1234.5) << "%2.2m" << false << "$1,234.50";

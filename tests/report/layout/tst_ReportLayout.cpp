@@ -59,6 +59,7 @@ private slots:
     void bandTallerThanPageSplitsAtLineBoundaries();
     void pageWithoutRoomStillEnds();
     void labelColumnsFillDownBeforeAcross();
+    void columnsFilledAcrossRowByRow();
     void tenCardsAtTheirPositions();
     void newPagePerRecordFilledFromItsRecord();
     void twoDatasetNamesShareOneCursor();
@@ -309,6 +310,26 @@ void tst_ReportLayout::labelColumnsFillDownBeforeAcross()
     }
 }
 
+void tst_ReportLayout::columnsFilledAcrossRowByRow()
+{
+    // Three columns of 60 mm across, rows of 100 mm: two rows a page.
+    auto rows = numbers(8);
+    Report report;
+    QVERIFY(report.loadText(R"(<report version="1">
+      <page margins="10" columns="3" columnWidth="60" columnGap="5" fill="across"/>
+      <masterData name="Detail" dataset="Rows" height="100"><text width="50" height="10">[Rows.N]</text></masterData>
+    </report>)"));
+    report.setDataset(QStringLiteral("Rows"), rows.get());
+    QVERIFY(report.prepare().ok());
+    QCOMPARE(report.document().pageCount(), 2);
+    for (int n = 1; n <= 8; ++n) {
+        const auto cell = findText(report.document(), QString::number(n));
+        const int slot = (n - 1) % 6;
+        QCOMPARE(cell.page, (n - 1) / 6);
+        QCOMPARE(cell.item->rect.topLeft(), QPointF(10 + (slot % 3) * 65, 10 + (slot / 3) * 100));
+    }
+}
+
 void tst_ReportLayout::tenCardsAtTheirPositions()
 {
     QTemporaryDir folder;
@@ -324,9 +345,14 @@ void tst_ReportLayout::tenCardsAtTheirPositions()
     </report>)"),
              qPrintable(report.loadErrors().join('\n')));
     report.setPictureFolder(folder.path()); // no logo there: the ten logo areas stay empty
-    report.setBeforePrint([](ReportFill& fill) {
+    FontSpec chosen;
+    chosen.family = QStringLiteral("Georgia");
+    chosen.size = 12;
+    chosen.italic = true;
+    report.setBeforePrint([&](ReportFill& fill) {
         for (int n = 1; n <= 10; ++n)
             fill.setText(QStringLiteral("T%1").arg(n), QStringLiteral("Card %1").arg(n));
+        fill.setFont(QStringLiteral("T1"), chosen, Qt::red);
     });
     const ReportResult result = report.prepare();
     QVERIFY2(result.ok(), qPrintable(result.errors.join('\n')));
@@ -338,6 +364,13 @@ void tst_ReportLayout::tenCardsAtTheirPositions()
         const int row = (n - 1) / 2;
         QCOMPARE(card.item->rect.topLeft(), QPointF(10 + column * 95, 25 + row * 50 + 2));
     }
+    // A font given by the program replaces the whole font, colour included, of that copy only.
+    const TextStyle& first = report.document().textStyles[size_t(findText(report.document(), "Card 1").item->style)];
+    const TextStyle& second = report.document().textStyles[size_t(findText(report.document(), "Card 2").item->style)];
+    QCOMPARE(first.font, chosen);
+    QCOMPARE(first.colour, QColor(Qt::red));
+    QCOMPARE(second.font, FontSpec());
+    QCOMPARE(second.colour, QColor(Qt::black));
     int frames = 0;
     for (const DisplayItem& item : report.document().pages[0].items) {
         QVERIFY(item.kind != ItemKind::Image);

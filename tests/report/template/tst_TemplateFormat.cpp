@@ -92,6 +92,7 @@ void tst_TemplateFormat::faultsNameFileLineAndColumn_data()
 
     QTest::newRow("broken XML") << QByteArray("<report version=\"1\">\n  <masterData name=\"A\" dataset=\"D\">\n</report>")
                                 << "Bad.xml:3:" << "";
+    QTest::newRow("text after the report") << QByteArray("<report version=\"1\"/>\n<page/>") << "Bad.xml:2:" << "";
     QTest::newRow("no version") << QByteArray("<report>\n</report>") << "Bad.xml:1:" << "version";
     QTest::newRow("newer version") << QByteArray("<report version=\"9\"/>") << "Bad.xml:1:" << "newer";
     QTest::newRow("unknown attribute") << QByteArray("<report version=\"1\">\n  <pageHeader hieght=\"5\"/>\n</report>")
@@ -100,6 +101,8 @@ void tst_TemplateFormat::faultsNameFileLineAndColumn_data()
                                      << "<chart>";
     QTest::newRow("bad number") << QByteArray("<report version=\"1\"><pageHeader height=\"5mm\"/></report>")
                                 << "Bad.xml:1:" << "5mm";
+    QTest::newRow("not a finite number") << QByteArray("<report version=\"1\"><pageHeader height=\"nan\"/></report>")
+                                         << "Bad.xml:1:" << "nan";
     QTest::newRow("bad colour") << QByteArray("<report version=\"1\"><pageHeader><text colour=\"clBlu\"/></pageHeader></report>")
                                 << "Bad.xml:1:" << "clBlu";
     QTest::newRow("unclosed bracket")
