@@ -114,13 +114,15 @@ void BM_OrderPlainStableSort(benchmark::State& state)
         sqlite3* db = nullptr;
         sqlite3_open_v2(dataFile().toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
         sqlite3_stmt* statement = nullptr;
-        sqlite3_prepare_v2(db, "SELECT Date, Bus, Expense, Supplier, Invoice FROM Expense", -1, &statement, nullptr);
+        sqlite3_prepare_v2(db, "SELECT Date, Bus, Expense, Supplier, Invoice FROM Expense", -1, &statement,
+                           nullptr);
         while (sqlite3_step(statement) == SQLITE_ROW) {
             std::array<Field, 5> row;
             for (int c = 0; c < 5; ++c) {
                 if (sqlite3_column_type(statement, c) != SQLITE_NULL)
-                    row[size_t(c)] = std::string(reinterpret_cast<const char*>(sqlite3_column_text(statement, c)),
-                                                 size_t(sqlite3_column_bytes(statement, c)));
+                    row[size_t(c)] =
+                        std::string(reinterpret_cast<const char*>(sqlite3_column_text(statement, c)),
+                                    size_t(sqlite3_column_bytes(statement, c)));
             }
             rows.push_back(std::move(row));
         }
@@ -139,7 +141,8 @@ void BM_OrderPlainStableSort(benchmark::State& state)
             }
             const size_t n = std::min(x->size(), y->size());
             for (size_t i = 0; i < n; ++i) {
-                const int d = fold(static_cast<unsigned char>((*x)[i])) - fold(static_cast<unsigned char>((*y)[i]));
+                const int d =
+                    fold(static_cast<unsigned char>((*x)[i])) - fold(static_cast<unsigned char>((*y)[i]));
                 if (d != 0)
                     return d < 0;
             }

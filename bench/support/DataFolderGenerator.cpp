@@ -17,28 +17,34 @@ namespace {
 
 const QStringList kBusinesses = {QStringLiteral("FARM"), QStringLiteral("HOME"), QStringLiteral("SHOP"),
                                  QStringLiteral("Café"), QStringLiteral("rental")};
-const QStringList kExpenses = {QStringLiteral("Fuel"),          QStringLiteral("Stationery"),
-                               QStringLiteral("Phone account"), QStringLiteral("Electricity"),
-                               QStringLiteral("Seed and fertiliser"), QStringLiteral("Repairs to shed"),
-                               QStringLiteral("Insurance"),     QStringLiteral("Bank fees"),
-                               QStringLiteral("Postage"),       QStringLiteral("Café supplies – coffee beans"),
-                               QStringLiteral("Motor vehicle service"), QStringLiteral("Accountant")};
-const QStringList kSuppliers = {QStringLiteral("Caltex Mudgee"),    QStringLiteral("Officeworks"),
-                                QStringLiteral("Telstra"),          QStringLiteral("Origin Energy"),
-                                QStringLiteral("Elders"),           QStringLiteral("Bunnings"),
-                                QStringLiteral("NRMA"),             QStringLiteral("Westpac"),
-                                QStringLiteral("Australia Post"),   QStringLiteral("Müller & Söhne"),
-                                QStringLiteral("Ōtaki Roasters"),   QStringLiteral("Jørgensen Motors"),
-                                QStringLiteral("Smith & Co")};
-const QStringList kCategories = {QStringLiteral("Fuel"), QStringLiteral("Office"), QStringLiteral("Power"),
-                                 QStringLiteral("Repairs"), QStringLiteral("Stock"), QStringLiteral("Fees")};
+const QStringList kExpenses = {QStringLiteral("Fuel"),
+                               QStringLiteral("Stationery"),
+                               QStringLiteral("Phone account"),
+                               QStringLiteral("Electricity"),
+                               QStringLiteral("Seed and fertiliser"),
+                               QStringLiteral("Repairs to shed"),
+                               QStringLiteral("Insurance"),
+                               QStringLiteral("Bank fees"),
+                               QStringLiteral("Postage"),
+                               QStringLiteral("Café supplies – coffee beans"),
+                               QStringLiteral("Motor vehicle service"),
+                               QStringLiteral("Accountant")};
+const QStringList kSuppliers = {
+    QStringLiteral("Caltex Mudgee"),  QStringLiteral("Officeworks"),    QStringLiteral("Telstra"),
+    QStringLiteral("Origin Energy"),  QStringLiteral("Elders"),         QStringLiteral("Bunnings"),
+    QStringLiteral("NRMA"),           QStringLiteral("Westpac"),        QStringLiteral("Australia Post"),
+    QStringLiteral("Müller & Söhne"), QStringLiteral("Ōtaki Roasters"), QStringLiteral("Jørgensen Motors"),
+    QStringLiteral("Smith & Co")};
+const QStringList kCategories = {QStringLiteral("Fuel"),    QStringLiteral("Office"), QStringLiteral("Power"),
+                                 QStringLiteral("Repairs"), QStringLiteral("Stock"),  QStringLiteral("Fees")};
 const QStringList kPaidBy = {QStringLiteral("Cash"), QStringLiteral("Cheque"), QStringLiteral("EFT"),
                              QStringLiteral("Visa")};
-const QStringList kSurnames = {QStringLiteral("Smith"),   QStringLiteral("Nguyen"),  QStringLiteral("O'Brien"),
-                               QStringLiteral("Jones"),   QStringLiteral("Williams"), QStringLiteral("Brown"),
-                               QStringLiteral("Müller"),  QStringLiteral("Zoë"),     QStringLiteral("Kowalski"),
-                               QStringLiteral("Papadopoulos"), QStringLiteral("Taylor"), QStringLiteral("Ångström"),
-                               QStringLiteral("wilson"),  QStringLiteral("Chen"),    QStringLiteral("Singh")};
+const QStringList kSurnames = {
+    QStringLiteral("Smith"),        QStringLiteral("Nguyen"),   QStringLiteral("O'Brien"),
+    QStringLiteral("Jones"),        QStringLiteral("Williams"), QStringLiteral("Brown"),
+    QStringLiteral("Müller"),       QStringLiteral("Zoë"),      QStringLiteral("Kowalski"),
+    QStringLiteral("Papadopoulos"), QStringLiteral("Taylor"),   QStringLiteral("Ångström"),
+    QStringLiteral("wilson"),       QStringLiteral("Chen"),     QStringLiteral("Singh")};
 const QStringList kFirstNames = {QStringLiteral("Jack"),  QStringLiteral("Olivia"), QStringLiteral("Noah"),
                                  QStringLiteral("Chloé"), QStringLiteral("Liam"),   QStringLiteral("Mia"),
                                  QStringLiteral("José"),  QStringLiteral("Ava"),    QStringLiteral("Søren"),
@@ -102,9 +108,10 @@ QDate ledgerDate(Random& r)
 
 void addExpenses(Database& db, Random& r, int count)
 {
-    const QStringList fields = {"Ref", "Date", "Bus", "Expense", "Supplier", "Invoice", "Bank", "Cat", "Code",
-                                "F1", "F2", "F3", "F4", "F5", "F6", "F7", "Notes", "Office", "Other", "PaidBy",
-                                "Period", "Phone", "Tag", "Tax", "Year"};
+    const QStringList fields = {"Ref",   "Date", "Bus",   "Expense", "Supplier", "Invoice", "Bank",
+                                "Cat",   "Code", "F1",    "F2",      "F3",       "F4",      "F5",
+                                "F6",    "F7",   "Notes", "Office",  "Other",    "PaidBy",  "Period",
+                                "Phone", "Tag",  "Tax",   "Year"};
     SqliteStatement insert(db.handle(), insertSql("Expense", fields));
     for (int ref = 1; ref <= count; ++ref) {
         const QDate date = ledgerDate(r);
@@ -126,11 +133,13 @@ void addExpenses(Database& db, Random& r, int count)
             maybe(r, 20, text(QStringLiteral("C%1").arg(r.below(30)))),
         };
         row << amounts;
-        row << maybe(r, 95, text(QStringLiteral("Paid on the %1th; receipt in the shoebox.").arg(r.below(28) + 1)))
+        row << maybe(r, 95,
+                     text(QStringLiteral("Paid on the %1th; receipt in the shoebox.").arg(r.below(28) + 1)))
             << maybe(r, 90, cents(r.amount(0, 80))) << maybe(r, 90, cents(r.amount(0, 80)))
             << maybe(r, 10, text(r.pick(kPaidBy))) << (codes ? text(codes->periodCode) : Value())
             << maybe(r, 90, cents(r.amount(0, 120)))
-            << (r.chance(10) ? text(QStringLiteral("y")) : (r.chance(2) ? text(QStringLiteral("X")) : Value()))
+            << (r.chance(10) ? text(QStringLiteral("y"))
+                             : (r.chance(2) ? text(QStringLiteral("X")) : Value()))
             << cents(tax) << (codes ? text(codes->yearCode) : Value());
         insertRow(insert, row);
     }
@@ -138,54 +147,78 @@ void addExpenses(Database& db, Random& r, int count)
 
 void addIncome(Database& db, Random& r, int count)
 {
-    const QStringList fields = {"Ref", "Date", "Bus", "Incom", "Sourc", "ABN", "Bank", "Cat", "Code", "F1", "F5",
-                                "Interest", "OrderDate", "OrderNo", "PaidBy", "Period", "Sales", "Tag", "Tax", "Year"};
+    const QStringList fields = {"Ref",    "Date",   "Bus",   "Incom", "Sourc",    "ABN",       "Bank",
+                                "Cat",    "Code",   "F1",    "F5",    "Interest", "OrderDate", "OrderNo",
+                                "PaidBy", "Period", "Sales", "Tag",   "Tax",      "Year"};
     SqliteStatement insert(db.handle(), insertSql("Income", fields));
     for (int ref = 1; ref <= count; ++ref) {
         const QDate date = ledgerDate(r);
         const double gross = r.amount(20, 9000);
         const auto codes = computePeriodAndYear(date, QStringLiteral("3"), QStringLiteral("Fin"));
-        insertRow(insert, {Value::integer(ref), text(date.toString(Qt::ISODate)), maybe(r, 3, text(r.pick(kBusinesses))),
-                           text(r.chance(50) ? QStringLiteral("Consulting") : QStringLiteral("Sales of produce")),
-                           maybe(r, 5, text(r.pick(kSurnames) + QStringLiteral(" Pty Ltd"))),
-                           maybe(r, 60, text(QStringLiteral("%1").arg(r.below(999999999), 11, 10, QLatin1Char('0')))),
-                           cents(gross), maybe(r, 10, text(r.pick(kCategories))), Value(), cents(gross / 11.0 * 10.0),
-                           maybe(r, 80, cents(r.amount(0, 50))), maybe(r, 95, cents(r.amount(0, 30))),
-                           maybe(r, 50, text(date.addDays(-r.below(30)).toString(Qt::ISODate))),
-                           maybe(r, 50, text(QStringLiteral("PO%1").arg(r.below(99999)))),
-                           maybe(r, 10, text(r.pick(kPaidBy))), codes ? text(codes->periodCode) : Value(),
-                           maybe(r, 70, cents(gross)), r.chance(10) ? text(QStringLiteral("y")) : Value(),
-                           cents(gross / 11.0), codes ? text(codes->yearCode) : Value()});
+        insertRow(insert,
+                  {Value::integer(ref),
+                   text(date.toString(Qt::ISODate)),
+                   maybe(r, 3, text(r.pick(kBusinesses))),
+                   text(r.chance(50) ? QStringLiteral("Consulting") : QStringLiteral("Sales of produce")),
+                   maybe(r, 5, text(r.pick(kSurnames) + QStringLiteral(" Pty Ltd"))),
+                   maybe(r, 60, text(QStringLiteral("%1").arg(r.below(999999999), 11, 10, QLatin1Char('0')))),
+                   cents(gross),
+                   maybe(r, 10, text(r.pick(kCategories))),
+                   Value(),
+                   cents(gross / 11.0 * 10.0),
+                   maybe(r, 80, cents(r.amount(0, 50))),
+                   maybe(r, 95, cents(r.amount(0, 30))),
+                   maybe(r, 50, text(date.addDays(-r.below(30)).toString(Qt::ISODate))),
+                   maybe(r, 50, text(QStringLiteral("PO%1").arg(r.below(99999)))),
+                   maybe(r, 10, text(r.pick(kPaidBy))),
+                   codes ? text(codes->periodCode) : Value(),
+                   maybe(r, 70, cents(gross)),
+                   r.chance(10) ? text(QStringLiteral("y")) : Value(),
+                   cents(gross / 11.0),
+                   codes ? text(codes->yearCode) : Value()});
     }
 }
 
 void addClients(Database& db, Random& r, int count)
 {
-    const QStringList fields = {"Ref", "Surname", "FirstName", "Company", "EntryDate", "Cat", "Code", "DOB",
-                                "Email", "Grp", "Hcity", "Hphone", "Mobile", "Hours", "PaidDate", "PaidWay",
-                                "Service", "Tag", "Tax", "TaxExempt", "Taxable", "Title", "Wcity"};
+    const QStringList fields = {"Ref",    "Surname",   "FirstName", "Company", "EntryDate", "Cat",
+                                "Code",   "DOB",       "Email",     "Grp",     "Hcity",     "Hphone",
+                                "Mobile", "Hours",     "PaidDate",  "PaidWay", "Service",   "Tag",
+                                "Tax",    "TaxExempt", "Taxable",   "Title",   "Wcity"};
     SqliteStatement insert(db.handle(), insertSql("Names", fields));
     for (int ref = 1; ref <= count; ++ref) {
         const QString surname = r.pick(kSurnames);
         const QString first = r.pick(kFirstNames);
         const double hours = r.amount(1, 40);
         const bool billed = r.chance(60);
-        insertRow(insert,
-                  {Value::integer(ref), maybe(r, 2, text(surname)), maybe(r, 5, text(first)),
-                   maybe(r, 40, text(surname + QStringLiteral(" Holdings"))),
-                   maybe(r, 5, text(QDate(2005, 1, 1).addDays(r.below(7000)).toString(Qt::ISODate))),
-                   maybe(r, 30, text(QStringLiteral("m"))), maybe(r, 30, text(QStringLiteral("C%1").arg(r.below(9)))),
-                   maybe(r, 20, text(QDate(1940, 1, 1).addDays(r.below(25000)).toString(Qt::ISODate))),
-                   maybe(r, 30, text(first.toLower() + QLatin1Char('.') + QString::number(ref) + QStringLiteral("@example.com.au"))),
-                   maybe(r, 50, text(QStringLiteral("G%1").arg(r.below(5)))), maybe(r, 10, text(r.pick(kTowns))),
-                   maybe(r, 20, text(QStringLiteral("02 63%1").arg(r.below(999999), 6, 10, QLatin1Char('0')))),
-                   maybe(r, 20, text(QStringLiteral("04%1").arg(r.below(99999999), 8, 10, QLatin1Char('0')))),
-                   Value::real(hours), billed && r.chance(70) ? text(QDate(2020, 1, 1).addDays(r.below(1500)).toString(Qt::ISODate)) : Value(),
-                   maybe(r, 50, text(r.pick(kPaidBy))), maybe(r, 20, text(QStringLiteral("Bookkeeping, %1 hours").arg(hours))),
-                   r.chance(10) ? text(QStringLiteral("y")) : Value(), billed ? cents(hours * 8.0) : Value(),
-                   billed && r.chance(20) ? Value::real(0.0) : Value(), billed ? cents(hours * 80.0) : Value(),
-                   maybe(r, 50, text(r.chance(50) ? QStringLiteral("Mr") : QStringLiteral("Ms"))),
-                   maybe(r, 30, text(r.pick(kTowns)))});
+        insertRow(
+            insert,
+            {Value::integer(ref),
+             maybe(r, 2, text(surname)),
+             maybe(r, 5, text(first)),
+             maybe(r, 40, text(surname + QStringLiteral(" Holdings"))),
+             maybe(r, 5, text(QDate(2005, 1, 1).addDays(r.below(7000)).toString(Qt::ISODate))),
+             maybe(r, 30, text(QStringLiteral("m"))),
+             maybe(r, 30, text(QStringLiteral("C%1").arg(r.below(9)))),
+             maybe(r, 20, text(QDate(1940, 1, 1).addDays(r.below(25000)).toString(Qt::ISODate))),
+             maybe(r, 30,
+                   text(first.toLower() + QLatin1Char('.') + QString::number(ref) +
+                        QStringLiteral("@example.com.au"))),
+             maybe(r, 50, text(QStringLiteral("G%1").arg(r.below(5)))),
+             maybe(r, 10, text(r.pick(kTowns))),
+             maybe(r, 20, text(QStringLiteral("02 63%1").arg(r.below(999999), 6, 10, QLatin1Char('0')))),
+             maybe(r, 20, text(QStringLiteral("04%1").arg(r.below(99999999), 8, 10, QLatin1Char('0')))),
+             Value::real(hours),
+             billed && r.chance(70) ? text(QDate(2020, 1, 1).addDays(r.below(1500)).toString(Qt::ISODate))
+                                    : Value(),
+             maybe(r, 50, text(r.pick(kPaidBy))),
+             maybe(r, 20, text(QStringLiteral("Bookkeeping, %1 hours").arg(hours))),
+             r.chance(10) ? text(QStringLiteral("y")) : Value(),
+             billed ? cents(hours * 8.0) : Value(),
+             billed && r.chance(20) ? Value::real(0.0) : Value(),
+             billed ? cents(hours * 80.0) : Value(),
+             maybe(r, 50, text(r.chance(50) ? QStringLiteral("Mr") : QStringLiteral("Ms"))),
+             maybe(r, 30, text(r.pick(kTowns)))});
     }
 }
 

@@ -8,7 +8,9 @@ namespace kelvora {
 
 void ColumnEntryDefaults::columnEntered(View& view, QStringView field, UserPort& port, const QDate& today)
 {
-    const auto is = [&](const char* name) { return field.trimmed().compare(QLatin1String(name), Qt::CaseInsensitive) == 0; };
+    const auto is = [&](const char* name) {
+        return field.trimmed().compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+    };
     switch (view.tableId()) {
     case TableId::Names:
         if (is("EntryDate"))

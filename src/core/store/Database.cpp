@@ -91,7 +91,8 @@ void Database::openFile()
         } catch (const KelvoraError& e) {
             // A file that cannot change its journal (read-only media) still opens;
             // the rollback journal with synchronous=FULL keeps posts durable too.
-            qWarning("kelvora: %s stays in its journal mode: %s", qPrintable(m_path), qPrintable(e.message()));
+            qWarning("kelvora: %s stays in its journal mode: %s", qPrintable(m_path),
+                     qPrintable(e.message()));
         }
         exec("PRAGMA synchronous=FULL");
         // A file without any table is one whose making never finished (or an
@@ -101,7 +102,8 @@ void Database::openFile()
     } catch (const DatabaseRefused&) {
         throw;
     } catch (const KelvoraError& e) {
-        throw DatabaseRefused(QStringLiteral("The database %1 could not be read: %2").arg(m_path, e.message()));
+        throw DatabaseRefused(
+            QStringLiteral("The database %1 could not be read: %2").arg(m_path, e.message()));
     }
 }
 
@@ -125,11 +127,12 @@ void Database::checkTables()
         const TableDef& def = Schema::table(id);
         const QByteArray tableName(def.name);
         {
-            SqliteStatement exists(m_handle,
-                                   "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE");
+            SqliteStatement exists(
+                m_handle, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE");
             exists.bind(1, Value::textUtf8(tableName));
             if (!exists.step())
-                throw DatabaseRefused(QStringLiteral("The database %1 has no table %2.").arg(m_path, def.tableName()));
+                throw DatabaseRefused(
+                    QStringLiteral("The database %1 has no table %2.").arg(m_path, def.tableName()));
         }
         try {
             SqliteStatement(m_handle, "SELECT rowid FROM \"" + tableName + "\" LIMIT 0");
@@ -154,13 +157,15 @@ void Database::checkTables()
             int primaryKey = 0;
             int autoIncrement = 0;
             const QByteArray fieldName(def.fields[size_t(f)].name);
-            if (sqlite3_table_column_metadata(m_handle, "main", tableName.constData(), fieldName.constData(), &declared,
-                                              &collation, &notNull, &primaryKey, &autoIncrement) != SQLITE_OK) {
+            if (sqlite3_table_column_metadata(m_handle, "main", tableName.constData(), fieldName.constData(),
+                                              &declared, &collation, &notNull, &primaryKey,
+                                              &autoIncrement) != SQLITE_OK) {
                 throw DatabaseRefused(QStringLiteral("The table %2 of the database %1 has no field %3.")
                                           .arg(m_path, def.tableName(), def.fieldName(f)));
             }
             const QString type = QString::fromUtf8(declared ? declared : "");
-            columns.push_back({SqliteRules::affinityOf(type), SqliteRules::collationOf(QString::fromUtf8(collation))});
+            columns.push_back(
+                {SqliteRules::affinityOf(type), SqliteRules::collationOf(QString::fromUtf8(collation))});
             if (primaryKey && singleKey && type.compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0)
                 rowidAlias = f;
         }
@@ -239,7 +244,8 @@ void Database::rollbackTransaction(int level) noexcept
         try {
             reload(t);
         } catch (const std::exception& e) {
-            qWarning("kelvora: %s could not be read again after a rollback: %s", Schema::table(t).name, e.what());
+            qWarning("kelvora: %s could not be read again after a rollback: %s", Schema::table(t).name,
+                     e.what());
         }
     }
 }

@@ -11,16 +11,12 @@ namespace kelvora {
 // An allocator for the store's big arrays. A table of 100,000 records holds
 // tens of megabytes of cells; asking the kernel for huge pages on such blocks
 // turns thousands of page faults at every load into a few dozen.
-template <class T>
-struct LargeBlockAllocator
+template <class T> struct LargeBlockAllocator
 {
     using value_type = T;
 
     LargeBlockAllocator() noexcept = default;
-    template <class U>
-    LargeBlockAllocator(const LargeBlockAllocator<U>&) noexcept
-    {
-    }
+    template <class U> LargeBlockAllocator(const LargeBlockAllocator<U>&) noexcept {}
 
     T* allocate(std::size_t n)
     {
@@ -39,11 +35,7 @@ struct LargeBlockAllocator
     }
     void deallocate(T* p, std::size_t) noexcept { std::free(p); }
 
-    template <class U>
-    bool operator==(const LargeBlockAllocator<U>&) const noexcept
-    {
-        return true;
-    }
+    template <class U> bool operator==(const LargeBlockAllocator<U>&) const noexcept { return true; }
 
 private:
     static constexpr std::size_t kHugePage = std::size_t(2) << 20;

@@ -55,7 +55,8 @@ void encode(const TableStore& store, const std::vector<int>& fields, Slot slot, 
     int valid = 0;
     for (int field : fields) {
         const CellView c = store.cell(slot, field);
-        if (!w.put(static_cast<unsigned char>(1 + int(c.type == CellView::Type::Real ? CellView::Type::Integer : c.type)))) {
+        if (!w.put(static_cast<unsigned char>(
+                1 + int(c.type == CellView::Type::Real ? CellView::Type::Integer : c.type)))) {
             complete = false;
             break;
         }

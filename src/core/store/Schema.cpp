@@ -9,44 +9,44 @@ namespace {
 using K = FieldKind;
 
 constexpr FieldDef kNames[] = {
-    {"Ref", K::Integer, 0},      {"Surname", K::Text, 30},   {"FirstName", K::Text, 12},
-    {"Company", K::Text, 50},    {"EntryDate", K::Date, 0},  {"ABN", K::Text, 25},
-    {"AccountNo", K::Text, 20},  {"Cat", K::Text, 3},        {"Children", K::Text, 50},
-    {"Code", K::Text, 6},        {"DOB", K::Date, 0},        {"Email", K::Text, 50},
-    {"TaxExempt", K::Float, 0},  {"Fax", K::Text, 20},       {"Grp", K::Text, 6},
-    {"Haddress", K::Text, 50},   {"Hcity", K::Text, 50},     {"Hours", K::Float, 0},
-    {"Hphone", K::Text, 20},     {"Hstate", K::Text, 50},    {"Hsuburb", K::Text, 50},
-    {"Hzip", K::Text, 50},       {"ID", K::Text, 20},        {"Mobile", K::Text, 20},
-    {"N1", K::Text, 35},         {"N2", K::Float, 0},        {"N3", K::Float, 0},
-    {"Notes", K::Memo, 0},       {"PaidDate", K::Date, 0},   {"PaidWay", K::Text, 10},
-    {"Taxable", K::Float, 0},    {"Pix", K::Blob, 0},        {"Service", K::Text, 200},
-    {"Spouse", K::Text, 20},     {"Tag", K::Text, 1},        {"Tax", K::Float, 0},
-    {"Title", K::Text, 30},      {"Waddress", K::Text, 50},  {"Wcity", K::Text, 50},
-    {"Web", K::Text, 100},       {"Wphone", K::Text, 20},    {"Wstate", K::Text, 50},
-    {"Wsuburb", K::Text, 50},    {"Wzip", K::Text, 50},
+    {"Ref", K::Integer, 0},     {"Surname", K::Text, 30},  {"FirstName", K::Text, 12},
+    {"Company", K::Text, 50},   {"EntryDate", K::Date, 0}, {"ABN", K::Text, 25},
+    {"AccountNo", K::Text, 20}, {"Cat", K::Text, 3},       {"Children", K::Text, 50},
+    {"Code", K::Text, 6},       {"DOB", K::Date, 0},       {"Email", K::Text, 50},
+    {"TaxExempt", K::Float, 0}, {"Fax", K::Text, 20},      {"Grp", K::Text, 6},
+    {"Haddress", K::Text, 50},  {"Hcity", K::Text, 50},    {"Hours", K::Float, 0},
+    {"Hphone", K::Text, 20},    {"Hstate", K::Text, 50},   {"Hsuburb", K::Text, 50},
+    {"Hzip", K::Text, 50},      {"ID", K::Text, 20},       {"Mobile", K::Text, 20},
+    {"N1", K::Text, 35},        {"N2", K::Float, 0},       {"N3", K::Float, 0},
+    {"Notes", K::Memo, 0},      {"PaidDate", K::Date, 0},  {"PaidWay", K::Text, 10},
+    {"Taxable", K::Float, 0},   {"Pix", K::Blob, 0},       {"Service", K::Text, 200},
+    {"Spouse", K::Text, 20},    {"Tag", K::Text, 1},       {"Tax", K::Float, 0},
+    {"Title", K::Text, 30},     {"Waddress", K::Text, 50}, {"Wcity", K::Text, 50},
+    {"Web", K::Text, 100},      {"Wphone", K::Text, 20},   {"Wstate", K::Text, 50},
+    {"Wsuburb", K::Text, 50},   {"Wzip", K::Text, 50},
 };
 
 constexpr FieldDef kExpense[] = {
-    {"Ref", K::Integer, 0},         {"Date", K::Date, 0},           {"Bus", K::Text, 10},
-    {"Expense", K::Text, 80},       {"Supplier", K::Text, 40},      {"Invoice", K::Text, 20},
-    {"Bank", K::Float, 0, true},    {"Cat", K::Text, 12},           {"Code", K::Text, 12},
-    {"F1", K::Float, 0, true},      {"F2", K::Float, 0, true},      {"F3", K::Float, 0, true},
-    {"F4", K::Float, 0, true},      {"F5", K::Float, 0, true},      {"F6", K::Float, 0, true},
-    {"F7", K::Float, 0, true},      {"Notes", K::Memo, 0},          {"Office", K::Float, 0, true},
-    {"Other", K::Float, 0, true},   {"PaidBy", K::Text, 10},        {"Period", K::Text, 6},
-    {"Phone", K::Float, 0, true},   {"Tag", K::Text, 1},            {"Tax", K::Float, 0, true},
+    {"Ref", K::Integer, 0},       {"Date", K::Date, 0},      {"Bus", K::Text, 10},
+    {"Expense", K::Text, 80},     {"Supplier", K::Text, 40}, {"Invoice", K::Text, 20},
+    {"Bank", K::Float, 0, true},  {"Cat", K::Text, 12},      {"Code", K::Text, 12},
+    {"F1", K::Float, 0, true},    {"F2", K::Float, 0, true}, {"F3", K::Float, 0, true},
+    {"F4", K::Float, 0, true},    {"F5", K::Float, 0, true}, {"F6", K::Float, 0, true},
+    {"F7", K::Float, 0, true},    {"Notes", K::Memo, 0},     {"Office", K::Float, 0, true},
+    {"Other", K::Float, 0, true}, {"PaidBy", K::Text, 10},   {"Period", K::Text, 6},
+    {"Phone", K::Float, 0, true}, {"Tag", K::Text, 1},       {"Tax", K::Float, 0, true},
     {"Year", K::Text, 4},
 };
 
 constexpr FieldDef kIncome[] = {
-    {"Ref", K::Integer, 0},           {"Date", K::Date, 0},          {"Bus", K::Text, 10},
-    {"Incom", K::Text, 30},           {"Sourc", K::Text, 30},        {"ABN", K::Text, 25},
-    {"Bank", K::Float, 0, true},      {"Cat", K::Text, 12},          {"Code", K::Text, 12},
-    {"F1", K::Float, 0, true},        {"F2", K::Float, 0, true},     {"F3", K::Float, 0, true},
-    {"F4", K::Float, 0, true},        {"F5", K::Float, 0, true},     {"Interest", K::Float, 0, true},
-    {"Notes", K::Memo, 0},            {"OrderDate", K::Date, 0},     {"OrderNo", K::Text, 15},
-    {"PaidBy", K::Text, 10},          {"Period", K::Text, 6},        {"Sales", K::Float, 0, true},
-    {"Tag", K::Text, 4},              {"Tax", K::Float, 0, true},    {"Year", K::Text, 4},
+    {"Ref", K::Integer, 0},      {"Date", K::Date, 0},       {"Bus", K::Text, 10},
+    {"Incom", K::Text, 30},      {"Sourc", K::Text, 30},     {"ABN", K::Text, 25},
+    {"Bank", K::Float, 0, true}, {"Cat", K::Text, 12},       {"Code", K::Text, 12},
+    {"F1", K::Float, 0, true},   {"F2", K::Float, 0, true},  {"F3", K::Float, 0, true},
+    {"F4", K::Float, 0, true},   {"F5", K::Float, 0, true},  {"Interest", K::Float, 0, true},
+    {"Notes", K::Memo, 0},       {"OrderDate", K::Date, 0},  {"OrderNo", K::Text, 15},
+    {"PaidBy", K::Text, 10},     {"Period", K::Text, 6},     {"Sales", K::Float, 0, true},
+    {"Tag", K::Text, 4},         {"Tax", K::Float, 0, true}, {"Year", K::Text, 4},
 };
 
 constexpr FieldDef kDiary[] = {
@@ -139,7 +139,8 @@ QString Schema::createStatement(TableId id)
     for (const FieldDef& f : t.fields) {
         QString column = QLatin1String(f.name) + QLatin1Char(' ') + declaredType(f);
         if (qstricmp(f.name, t.keyField) == 0) {
-            column += id == TableId::Diary ? QStringLiteral(" NOT NULL UNIQUE") : QStringLiteral(" PRIMARY KEY");
+            column +=
+                id == TableId::Diary ? QStringLiteral(" NOT NULL UNIQUE") : QStringLiteral(" PRIMARY KEY");
         }
         columns << column;
     }

@@ -9,9 +9,23 @@
 namespace kelvora {
 
 // What a field holds. Dates are ISO texts "YYYY-MM-DD" in the file.
-enum class FieldKind { Integer, Text, Date, Float, Memo, Blob };
+enum class FieldKind
+{
+    Integer,
+    Text,
+    Date,
+    Float,
+    Memo,
+    Blob
+};
 
-enum class TableId { Names, Expense, Income, Diary };
+enum class TableId
+{
+    Names,
+    Expense,
+    Income,
+    Diary
+};
 
 struct FieldDef
 {

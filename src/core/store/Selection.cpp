@@ -93,9 +93,7 @@ void render(const Node& n, const TableDef& table, SqlStatement& out)
 
 Selection::Selection() = default;
 
-Selection::Selection(std::shared_ptr<const Node> root) : m_root(std::move(root))
-{
-}
+Selection::Selection(std::shared_ptr<const Node> root) : m_root(std::move(root)) {}
 
 Selection Selection::like(const QString& field, const Value& pattern)
 {

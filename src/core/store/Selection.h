@@ -26,8 +26,27 @@ struct SqlStatement
 class Selection
 {
 public:
-    enum class Comparison { Equal, NotEqual, Less, LessOrEqual, Greater, GreaterOrEqual };
-    enum class Kind { All, Like, Compare, IsNull, IsNotNull, Between, And, Or, Not };
+    enum class Comparison
+    {
+        Equal,
+        NotEqual,
+        Less,
+        LessOrEqual,
+        Greater,
+        GreaterOrEqual
+    };
+    enum class Kind
+    {
+        All,
+        Like,
+        Compare,
+        IsNull,
+        IsNotNull,
+        Between,
+        And,
+        Or,
+        Not
+    };
 
     // Every record.
     Selection();
@@ -35,7 +54,10 @@ public:
     // `field LIKE pattern`: "%" any run of characters, "_" one character,
     // A-Z in either case, every other character exactly; NULL never matches.
     static Selection like(const QString& field, const Value& pattern);
-    static Selection like(const QString& field, const QString& pattern) { return like(field, Value::text(pattern)); }
+    static Selection like(const QString& field, const QString& pattern)
+    {
+        return like(field, Value::text(pattern));
+    }
     // The contains condition of the selection bars: LIKE "%text%".
     static Selection contains(const QString& field, const QString& text);
     static Selection compare(const QString& field, Comparison comparison, const Value& value);

@@ -55,10 +55,11 @@ bool SelectionFilter::matches(TableStore::Slot slot) const
     return m_root < 0 || evaluate(m_root, slot) == Truth::True;
 }
 
-SelectionFilter::Truth SelectionFilter::compareTruth(const Compiled& c, const CellView& cell, const Value& constant,
-                                                     Comparison comparison) const
+SelectionFilter::Truth SelectionFilter::compareTruth(const Compiled& c, const CellView& cell,
+                                                     const Value& constant, Comparison comparison) const
 {
-    const std::optional<int> order = SqliteRules::compareColumn(cell, constant.view(), c.affinity, c.collation);
+    const std::optional<int> order =
+        SqliteRules::compareColumn(cell, constant.view(), c.affinity, c.collation);
     if (!order)
         return Truth::Null;
     bool result = false;

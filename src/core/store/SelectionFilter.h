@@ -20,7 +20,12 @@ public:
     bool matches(TableStore::Slot slot) const;
 
 private:
-    enum class Truth : quint8 { False, True, Null };
+    enum class Truth : quint8
+    {
+        False,
+        True,
+        Null
+    };
     struct Compiled
     {
         Selection::Kind kind;

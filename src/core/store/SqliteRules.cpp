@@ -194,7 +194,12 @@ unsigned readUtf8(const unsigned char*& z)
     return c;
 }
 
-enum class Match { Yes, No, NoWildcard };
+enum class Match
+{
+    Yes,
+    No,
+    NoWildcard
+};
 
 Match patternCompare(const unsigned char* pattern, const unsigned char* string)
 {
@@ -208,7 +213,8 @@ Match patternCompare(const unsigned char* pattern, const unsigned char* string)
             if (c == 0)
                 return Match::Yes;
             if (c < 0x80) {
-                char stop[3] = {char(c >= 'a' && c <= 'z' ? c - 32 : c), char(lowerAscii(static_cast<unsigned char>(c))), 0};
+                char stop[3] = {char(c >= 'a' && c <= 'z' ? c - 32 : c),
+                                char(lowerAscii(static_cast<unsigned char>(c))), 0};
                 for (;;) {
                     string += std::strcspn(reinterpret_cast<const char*>(string), stop);
                     if (string[0] == 0)
@@ -233,7 +239,8 @@ Match patternCompare(const unsigned char* pattern, const unsigned char* string)
         const unsigned c2 = readUtf8(string);
         if (c == c2)
             continue;
-        if (c < 0x80 && c2 < 0x80 && lowerAscii(static_cast<unsigned char>(c)) == lowerAscii(static_cast<unsigned char>(c2)))
+        if (c < 0x80 && c2 < 0x80 &&
+            lowerAscii(static_cast<unsigned char>(c)) == lowerAscii(static_cast<unsigned char>(c2)))
             continue;
         if (c == '_' && c2 != 0)
             continue;
@@ -249,11 +256,13 @@ Affinity SqliteRules::affinityOf(const QString& declaredType)
     const QString t = declaredType.toUpper();
     if (t.contains(QLatin1String("INT")))
         return Affinity::Integer;
-    if (t.contains(QLatin1String("CHAR")) || t.contains(QLatin1String("CLOB")) || t.contains(QLatin1String("TEXT")))
+    if (t.contains(QLatin1String("CHAR")) || t.contains(QLatin1String("CLOB")) ||
+        t.contains(QLatin1String("TEXT")))
         return Affinity::Text;
     if (t.contains(QLatin1String("BLOB")) || t.isEmpty())
         return Affinity::Blob;
-    if (t.contains(QLatin1String("REAL")) || t.contains(QLatin1String("FLOA")) || t.contains(QLatin1String("DOUB")))
+    if (t.contains(QLatin1String("REAL")) || t.contains(QLatin1String("FLOA")) ||
+        t.contains(QLatin1String("DOUB")))
         return Affinity::Real;
     return Affinity::Numeric;
 }
@@ -327,8 +336,8 @@ Value SqliteRules::prepareConstant(const Value& constant, Affinity affinity)
     return constant;
 }
 
-std::optional<int> SqliteRules::compareColumn(const CellView& cell, const CellView& constant, Affinity affinity,
-                                              Collation collation)
+std::optional<int> SqliteRules::compareColumn(const CellView& cell, const CellView& constant,
+                                              Affinity affinity, Collation collation)
 {
     if (cell.type == Type::Null || constant.type == Type::Null)
         return std::nullopt;

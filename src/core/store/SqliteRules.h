@@ -10,9 +10,21 @@
 namespace kelvora {
 
 // Column affinity, as SQLite derives it from a declared type.
-enum class Affinity : quint8 { Blob, Text, Numeric, Integer, Real };
+enum class Affinity : quint8
+{
+    Blob,
+    Text,
+    Numeric,
+    Integer,
+    Real
+};
 // The built-in collations a column can declare.
-enum class Collation : quint8 { Binary, NoCase, RTrim };
+enum class Collation : quint8
+{
+    Binary,
+    NoCase,
+    RTrim
+};
 
 // SQLite's own rules for values, so the in-memory views select and compare
 // exactly as a statement on the file would: storage class order, affinity
@@ -27,7 +39,10 @@ public:
     // compared by the collation. NULLs sort first.
     static int compare(const CellView& a, const CellView& b, Collation collation);
     // The order of the in-memory views: NULLs first, then as compare() with NOCASE.
-    static int compareNoCase(const CellView& a, const CellView& b) { return compare(a, b, Collation::NoCase); }
+    static int compareNoCase(const CellView& a, const CellView& b)
+    {
+        return compare(a, b, Collation::NoCase);
+    }
 
     // `column OP constant` where the column has `affinity` and `collation` and the
     // constant is a bound parameter: the result of the comparison, or nullopt

@@ -35,12 +35,12 @@ void SqliteStatement::bind(int index, const Value& value)
         rc = sqlite3_bind_double(m_stmt, index, value.toReal());
         break;
     case Value::Type::Text:
-        rc = sqlite3_bind_text64(m_stmt, index, value.bytes().constData(), sqlite3_uint64(value.bytes().size()),
-                                 SQLITE_TRANSIENT, SQLITE_UTF8);
+        rc = sqlite3_bind_text64(m_stmt, index, value.bytes().constData(),
+                                 sqlite3_uint64(value.bytes().size()), SQLITE_TRANSIENT, SQLITE_UTF8);
         break;
     case Value::Type::Blob:
-        rc = sqlite3_bind_blob64(m_stmt, index, value.bytes().constData(), sqlite3_uint64(value.bytes().size()),
-                                 SQLITE_TRANSIENT);
+        rc = sqlite3_bind_blob64(m_stmt, index, value.bytes().constData(),
+                                 sqlite3_uint64(value.bytes().size()), SQLITE_TRANSIENT);
         break;
     }
     if (rc != SQLITE_OK)

@@ -176,7 +176,8 @@ TableStore::Slot TableStore::append(qint64 rowid, const std::vector<Value>& valu
     return slot;
 }
 
-void TableStore::replace(Slot slot, qint64 rowid, const std::vector<Value>& values, const TableStoreListener* origin)
+void TableStore::replace(Slot slot, qint64 rowid, const std::vector<Value>& values,
+                         const TableStoreListener* origin)
 {
     for (int f = 0; f < m_fieldCount; ++f) {
         Cell& cell = m_cells[size_t(slot) * size_t(m_fieldCount) + size_t(f)];

@@ -4,9 +4,7 @@
 
 namespace kelvora {
 
-Transaction::Transaction(Database& db) : m_db(db), m_level(db.beginTransaction())
-{
-}
+Transaction::Transaction(Database& db) : m_db(db), m_level(db.beginTransaction()) {}
 
 Transaction::~Transaction()
 {

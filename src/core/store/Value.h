@@ -12,7 +12,14 @@ namespace kelvora {
 // LIKE matcher relies on it); `n` does not count that byte.
 struct CellView
 {
-    enum class Type : quint8 { Null, Integer, Real, Text, Blob };
+    enum class Type : quint8
+    {
+        Null,
+        Integer,
+        Real,
+        Text,
+        Blob
+    };
     Type type = Type::Null;
     qint64 i = 0;
     double r = 0.0;

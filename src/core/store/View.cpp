@@ -379,8 +379,8 @@ bool View::locate(QStringView name, const Value& value)
     const TableStore::Column& column = m_store.column(field);
     const Value constant = SqliteRules::prepareConstant(value, column.affinity);
     for (size_t r = 0; r < m_rows.size(); ++r) {
-        const std::optional<int> c =
-            SqliteRules::compareColumn(m_store.cell(m_rows[r], field), constant.view(), column.affinity, column.collation);
+        const std::optional<int> c = SqliteRules::compareColumn(
+            m_store.cell(m_rows[r], field), constant.view(), column.affinity, column.collation);
         if (c && *c == 0) {
             runBeforeScroll();
             moveCursor(int(r));
@@ -394,11 +394,11 @@ bool View::locate(QStringView name, const Value& value)
 int View::keyPosition(const std::vector<Value>& keys)
 {
     if (keys.empty() || keys.size() > m_order.fields().size())
-        throw KelvoraError(QStringLiteral("%1 is not ordered by %2 fields.").arg(table().tableName()).arg(keys.size()));
+        throw KelvoraError(
+            QStringLiteral("%1 is not ordered by %2 fields.").arg(table().tableName()).arg(keys.size()));
     checkBrowseMode();
-    const auto it = std::lower_bound(m_rows.begin(), m_rows.end(), 0, [&](Slot s, int) {
-        return m_order.compareKeys(m_store, s, keys) < 0;
-    });
+    const auto it = std::lower_bound(m_rows.begin(), m_rows.end(), 0,
+                                     [&](Slot s, int) { return m_order.compareKeys(m_store, s, keys) < 0; });
     return int(it - m_rows.begin());
 }
 
@@ -484,8 +484,8 @@ Value View::conform(int field, const Value& value) const
         const Value n = SqliteRules::numericValue(value.view());
         if (n.type() == Value::Type::Integer)
             return n;
-        if (n.type() == Value::Type::Real && std::isfinite(n.toReal()) && n.toReal() == std::trunc(n.toReal()) &&
-            std::abs(n.toReal()) < 9.2e18) {
+        if (n.type() == Value::Type::Real && std::isfinite(n.toReal()) &&
+            n.toReal() == std::trunc(n.toReal()) && std::abs(n.toReal()) < 9.2e18) {
             return Value::integer(qint64(n.toReal()));
         }
         throw KelvoraError(
@@ -495,21 +495,24 @@ Value View::conform(int field, const Value& value) const
         const Value n = SqliteRules::numericValue(value.view());
         if (n.isNumber() && std::isfinite(n.toReal()))
             return Value::real(n.toReal());
-        throw KelvoraError(QStringLiteral("%1 holds numbers: \"%2\" is not a number.").arg(name, value.toString()));
+        throw KelvoraError(
+            QStringLiteral("%1 holds numbers: \"%2\" is not a number.").arg(name, value.toString()));
     }
     case FieldKind::Date: {
         if (value.type() == Value::Type::Text && value.bytes().trimmed().isEmpty())
             return {};
         const QDate date = value.type() == Value::Type::Text ? StoredDate::parse(value.toString()) : QDate();
         if (!date.isValid())
-            throw KelvoraError(QStringLiteral("%1 holds dates: \"%2\" is not a date.").arg(name, value.toString()));
+            throw KelvoraError(
+                QStringLiteral("%1 holds dates: \"%2\" is not a date.").arg(name, value.toString()));
         return StoredDate::toValue(date);
     }
     case FieldKind::Text:
     case FieldKind::Memo: {
         if (value.type() == Value::Type::Blob)
             throw KelvoraError(QStringLiteral("%1 holds text, not a picture.").arg(name));
-        const Value text = value.type() == Value::Type::Text ? value : Value::textUtf8(SqliteRules::textOf(value.view()));
+        const Value text =
+            value.type() == Value::Type::Text ? value : Value::textUtf8(SqliteRules::textOf(value.view()));
         const qsizetype length = characterCount(text.bytes());
         if (def.kind == FieldKind::Text && length > def.size) {
             throw KelvoraError(QStringLiteral("The text is too long for %1: it holds at most %2 characters, "
@@ -609,8 +612,9 @@ qint64 View::writeInsert()
         written.push_back(f);
     }
     const QByteArray into = "INSERT INTO " + quoted(table().name);
-    SqliteStatement statement(m_db.handle(), written.empty() ? into + " DEFAULT VALUES"
-                                                             : into + " (" + columns + ") VALUES (" + marks + ")");
+    SqliteStatement statement(m_db.handle(), written.empty()
+                                                 ? into + " DEFAULT VALUES"
+                                                 : into + " (" + columns + ") VALUES (" + marks + ")");
     for (size_t i = 0; i < written.size(); ++i)
         statement.bind(int(i) + 1, m_buffer[size_t(written[i])]);
     statement.run();
@@ -654,7 +658,8 @@ std::vector<Value> View::save(Slot slot, const std::vector<Value>& values, const
         transaction.commit();
         return std::move(*row);
     } catch (const KelvoraError& e) {
-        throw KelvoraError(QStringLiteral("The %1 record could not be saved: %2").arg(table().tableName(), e.message()));
+        throw KelvoraError(
+            QStringLiteral("The %1 record could not be saved: %2").arg(table().tableName(), e.message()));
     }
 }
 
@@ -719,8 +724,8 @@ void View::updateRow(int row, const std::vector<std::pair<int, Value>>& changes)
     if (row < 0 || row >= int(m_rows.size()))
         throw KelvoraError(QStringLiteral("There is no row %1 in %2.").arg(row).arg(table().tableName()));
     if (row == m_cur && m_state != State::Browse) {
-        throw KelvoraError(
-            QStringLiteral("The %1 record being edited must be posted before it is changed.").arg(table().tableName()));
+        throw KelvoraError(QStringLiteral("The %1 record being edited must be posted before it is changed.")
+                               .arg(table().tableName()));
     }
     const Slot slot = m_rows[size_t(row)];
     std::vector<Value> values = m_store.row(slot);

@@ -41,7 +41,12 @@ class View : public QObject, private TableStoreListener
 {
     Q_OBJECT
 public:
-    enum class State { Browse, Edit, Insert };
+    enum class State
+    {
+        Browse,
+        Edit,
+        Insert
+    };
     using Hook = std::function<void(View&)>;
 
     // The table is read into memory at the first view over it. The view shows
@@ -131,7 +136,10 @@ public:
     void setField(QStringView name, const Value& value);
     void setField(QStringView name, const QVariant& value) { setField(name, Value::fromVariant(value)); }
     void setField(QStringView name, const QString& text) { setField(name, Value::text(text)); }
-    void setField(QStringView name, const char* text) { setField(name, Value::text(QString::fromUtf8(text))); }
+    void setField(QStringView name, const char* text)
+    {
+        setField(name, Value::text(QString::fromUtf8(text)));
+    }
     void setField(QStringView name, double number) { setField(name, Value::real(number)); }
     void setField(QStringView name, const QDate& date);
     void setField(int field, const Value& value);
@@ -207,8 +215,7 @@ private:
     int rowOfSlot(Slot slot) const;
     void rowsChanged() { m_rowIndexValid = false; }
     // A field of the current record read by `read`; `none` when there is no record.
-    template <class T>
-    T onCurrent(QStringView name, T none, T (View::*read)(int, int) const) const
+    template <class T> T onCurrent(QStringView name, T none, T (View::*read)(int, int) const) const
     {
         const int f = fieldIndex(name);
         return m_cur < 0 ? none : (this->*read)(m_cur, f);

@@ -352,62 +352,55 @@ void TMainForm::showPicture()
                                                    Qt::SmoothTransformation)));
 }
 
-void TMainForm::buildExpensesPage()
+TMainForm::LedgerPage TMainForm::buildLedgerPage(const LedgerNames& n, View& view, const QList<GridColumn>& columns)
 {
-    TabExpenses = new QWidget;
-    setName(TabExpenses, "TabExpenses");
-    PageControl->addTab(TabExpenses, QStringLiteral("Expenses"));
-    GradientPanel* head = makeBand("ExpHeadPanel", m_model.todayHeading(), TabExpenses);
-    GradientPanel* sub = makeBand("ExpSubHead", QString(), TabExpenses);
-    auto* navigator = new RecordNavigator(*m_model.expend(), m_guard, sub);
-    setName(navigator, "DBNavigator4");
+    LedgerPage page;
+    page.tab = new QWidget;
+    setName(page.tab, n.tab);
+    PageControl->addTab(page.tab, QString::fromLatin1(n.caption));
+    GradientPanel* head = makeBand(n.head, m_model.todayHeading(), page.tab);
+    GradientPanel* sub = makeBand(n.subHead, QString(), page.tab);
+    auto* navigator = new RecordNavigator(view, m_guard, sub);
+    setName(navigator, n.navigator);
     auto* subLayout = new QHBoxLayout(sub);
     subLayout->setContentsMargins(6, 2, 6, 2);
     subLayout->addStretch();
     subLayout->addWidget(navigator);
-    ExpendGrid = makeGrid(*m_model.expend(), "ExpendGrid");
-    ExpendGrid->setColumns(pagecolumns::expenses(m_model.settings()));
-    NoteExp = new DataMemo(*m_model.expend(), QStringLiteral("Notes"), m_guard, TabExpenses);
-    setName(NoteExp, "NoteExp");
-    NoteExp->setStatusTip(QString::fromLatin1(kNotesHint));
-    NoteExp->setFixedHeight(90);
-    auto* layout = new QVBoxLayout(TabExpenses);
+    page.grid = makeGrid(view, n.grid);
+    page.grid->setColumns(columns);
+    page.notes = new DataMemo(view, QStringLiteral("Notes"), m_guard, page.tab);
+    setName(page.notes, n.notes);
+    page.notes->setStatusTip(QString::fromLatin1(kNotesHint));
+    page.notes->setFixedHeight(90);
+    auto* layout = new QVBoxLayout(page.tab);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(head);
     layout->addWidget(sub);
-    layout->addWidget(ExpendGrid, 1);
-    layout->addWidget(NoteExp);
-    m_colouredBoxes << NoteExp;
+    layout->addWidget(page.grid, 1);
+    layout->addWidget(page.notes);
+    m_colouredBoxes << page.notes;
+    return page;
+}
+
+void TMainForm::buildExpensesPage()
+{
+    const LedgerPage page =
+        buildLedgerPage({"TabExpenses", "Expenses", "ExpHeadPanel", "ExpSubHead", "DBNavigator4", "ExpendGrid", "NoteExp"},
+                        *m_model.expend(), pagecolumns::expenses(m_model.settings()));
+    TabExpenses = page.tab;
+    ExpendGrid = page.grid;
+    NoteExp = page.notes;
 }
 
 void TMainForm::buildIncomePage()
 {
-    TabIncome = new QWidget;
-    setName(TabIncome, "TabIncome");
-    PageControl->addTab(TabIncome, QStringLiteral("Income"));
-    GradientPanel* head = makeBand("IncHeadPanel", m_model.todayHeading(), TabIncome);
-    GradientPanel* sub = makeBand("IncSubHead", QString(), TabIncome);
-    auto* navigator = new RecordNavigator(*m_model.income(), m_guard, sub);
-    setName(navigator, "DBNavigator1");
-    auto* subLayout = new QHBoxLayout(sub);
-    subLayout->setContentsMargins(6, 2, 6, 2);
-    subLayout->addStretch();
-    subLayout->addWidget(navigator);
-    IncomeGrid = makeGrid(*m_model.income(), "IncomeGrid");
-    IncomeGrid->setColumns(pagecolumns::income(m_model.settings()));
-    NoteInc = new DataMemo(*m_model.income(), QStringLiteral("Notes"), m_guard, TabIncome);
-    setName(NoteInc, "NoteInc");
-    NoteInc->setStatusTip(QString::fromLatin1(kNotesHint));
-    NoteInc->setFixedHeight(90);
-    auto* layout = new QVBoxLayout(TabIncome);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(head);
-    layout->addWidget(sub);
-    layout->addWidget(IncomeGrid, 1);
-    layout->addWidget(NoteInc);
-    m_colouredBoxes << NoteInc;
+    const LedgerPage page =
+        buildLedgerPage({"TabIncome", "Income", "IncHeadPanel", "IncSubHead", "DBNavigator1", "IncomeGrid", "NoteInc"},
+                        *m_model.income(), pagecolumns::income(m_model.settings()));
+    TabIncome = page.tab;
+    IncomeGrid = page.grid;
+    NoteInc = page.notes;
 }
 
 void TMainForm::buildNoDataPages()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gui/app/HandlerGuard.h"
+#include "gui/widgets/GridColumn.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -95,6 +96,24 @@ private:
     void buildIncomePage();
     void buildOfficePage();
     void buildNoDataPages();
+    struct LedgerNames
+    {
+        const char* tab;
+        const char* caption;
+        const char* head;
+        const char* subHead;
+        const char* navigator;
+        const char* grid;
+        const char* notes;
+    };
+    struct LedgerPage
+    {
+        QWidget* tab = nullptr;
+        DataGrid* grid = nullptr;
+        DataMemo* notes = nullptr;
+    };
+    // The Expenses and Income pages share one arrangement.
+    LedgerPage buildLedgerPage(const LedgerNames& names, View& view, const QList<GridColumn>& columns);
     DataGrid* makeGrid(View& view, const char* name);
     GradientPanel* makeBand(const char* name, const QString& caption, QWidget* parent);
     void applyColourScheme();

@@ -25,7 +25,8 @@ struct Clients
     explicit Clients(const QString& values)
     {
         temp.open();
-        temp.exec(QStringLiteral("INSERT INTO Names (Ref, EntryDate, Tax, TaxExempt, PaidDate) VALUES ") + values);
+        temp.exec(QStringLiteral("INSERT INTO Names (Ref, EntryDate, Tax, TaxExempt, PaidDate) VALUES ") +
+                  values);
         db = temp.open();
         names = std::make_unique<View>(*db, TableId::Names);
     }
@@ -98,7 +99,8 @@ void TestColumnEntryDefaults::paidDateAsksWhenAnAmountIsThere()
     ColumnEntryDefaults::columnEntered(*c.names, u"PaidDate", c.port, kToday);
     QCOMPARE(c.port.log(), asked ? QStringList{kAsk} : QStringList{});
     QCOMPARE(c.names->state(), View::State::Browse);
-    QCOMPARE(c.stored("PaidDate").toString(), dated ? QStringLiteral("2024-07-15") : QStringLiteral("2023-03-03"));
+    QCOMPARE(c.stored("PaidDate").toString(),
+             dated ? QStringLiteral("2024-07-15") : QStringLiteral("2023-03-03"));
     QCOMPARE(c.names->asDate(u"PaidDate"), dated ? kToday : QDate(2023, 3, 3));
 }
 

@@ -20,7 +20,8 @@ namespace {
 QStringList columnsOf(const TempDatabase& temp, const QString& table)
 {
     QStringList names;
-    for (const Value& v : temp.column(QStringLiteral("SELECT name FROM pragma_table_info(?)"), {Value::text(table)}))
+    for (const Value& v :
+         temp.column(QStringLiteral("SELECT name FROM pragma_table_info(?)"), {Value::text(table)}))
         names << v.toString();
     return names;
 }
@@ -51,7 +52,8 @@ void makeAllTablesBut(const TempDatabase& temp, TableId missingTable, const char
             if (id != missingTable || name != QLatin1String(missingField))
                 columns << name;
         }
-        temp.exec(QStringLiteral("CREATE TABLE %1 (%2)").arg(def.tableName(), columns.join(QStringLiteral(", "))));
+        temp.exec(
+            QStringLiteral("CREATE TABLE %1 (%2)").arg(def.tableName(), columns.join(QStringLiteral(", "))));
     }
 }
 
@@ -81,7 +83,8 @@ void TestDatabase::missingFileGetsTheFourTables()
     for (TableId id : Schema::tables()) {
         const TableDef& def = Schema::table(id);
         QCOMPARE(columnsOf(temp, def.tableName()), def.fieldNames());
-        QCOMPARE(temp.scalar(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(def.tableName())).toInteger(), 0);
+        QCOMPARE(temp.scalar(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(def.tableName())).toInteger(),
+                 0);
     }
     QCOMPARE(temp.scalar(QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("wal"));
     QSqlQuery synchronous(db->connection());
@@ -92,8 +95,10 @@ void TestDatabase::missingFileGetsTheFourTables()
     temp.exec(QStringLiteral("INSERT INTO Expense (Bus) VALUES ('a')"));
     QCOMPARE(temp.scalar(QStringLiteral("SELECT Ref FROM Expense")).toInteger(), 1);
     temp.exec(QStringLiteral("INSERT INTO Diary (Date) VALUES ('2024-01-01')"));
-    QVERIFY_THROWS_EXCEPTION(std::runtime_error, temp.exec(QStringLiteral("INSERT INTO Diary (Date) VALUES ('2024-01-01')")));
-    QVERIFY_THROWS_EXCEPTION(std::runtime_error, temp.exec(QStringLiteral("INSERT INTO Names (Ref) VALUES (1), (1)")));
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error,
+                             temp.exec(QStringLiteral("INSERT INTO Diary (Date) VALUES ('2024-01-01')")));
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error,
+                             temp.exec(QStringLiteral("INSERT INTO Names (Ref) VALUES (1), (1)")));
 
     db.reset();
     auto again = temp.open();
@@ -128,7 +133,8 @@ void TestDatabase::existingFileIsUsedAsItIs()
     names.setField(u"Ref", Value::integer(8));
     names.post();
     QCOMPARE(schemaText(temp), before);
-    QCOMPARE(temp.scalar(QStringLiteral("SELECT Extra FROM Names WHERE Ref = 8")).toString(), QStringLiteral("kept"));
+    QCOMPARE(temp.scalar(QStringLiteral("SELECT Extra FROM Names WHERE Ref = 8")).toString(),
+             QStringLiteral("kept"));
 }
 
 void TestDatabase::unusableFileIsRefused_data()
@@ -137,12 +143,15 @@ void TestDatabase::unusableFileIsRefused_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("text file") << QStringLiteral("text")
                                << QStringLiteral("The database %1 could not be read: file is not a database");
-    QTest::newRow("missing table") << QStringLiteral("no Income") << QStringLiteral("The database %1 has no table Income.");
+    QTest::newRow("missing table") << QStringLiteral("no Income")
+                                   << QStringLiteral("The database %1 has no table Income.");
     QTest::newRow("missing field") << QStringLiteral("no Tag")
-                                   << QStringLiteral("The table Expense of the database %1 has no field Tag.");
+                                   << QStringLiteral(
+                                          "The table Expense of the database %1 has no field Tag.");
     QTest::newRow("a folder") << QStringLiteral("folder") << QStringLiteral("%1 is not a database file.");
-    QTest::newRow("folder missing") << QStringLiteral("no folder")
-                                    << QStringLiteral("The database %1 could not be opened: unable to open database file");
+    QTest::newRow("folder missing")
+        << QStringLiteral("no folder")
+        << QStringLiteral("The database %1 could not be opened: unable to open database file");
 }
 
 void TestDatabase::unusableFileIsRefused()
@@ -215,7 +224,8 @@ void TestDatabase::innerTransactionRollsBackItsOwnPart()
         outer.commit();
     }
     QCOMPARE(temp.column(QStringLiteral("SELECT Date FROM Diary ORDER BY Date")).size(), 2);
-    QCOMPARE(temp.scalar(QStringLiteral("SELECT count(*) FROM Diary WHERE Date = '2024-01-02'")).toInteger(), 0);
+    QCOMPARE(temp.scalar(QStringLiteral("SELECT count(*) FROM Diary WHERE Date = '2024-01-02'")).toInteger(),
+             0);
 }
 
 QTEST_GUILESS_MAIN(TestDatabase)

@@ -22,8 +22,9 @@ struct Clients
     explicit Clients(bool numbered = true)
     {
         temp.open();
-        temp.exec(QStringLiteral("INSERT INTO Names (Ref, Surname) VALUES (1, 'Young'), (4, 'adams'), (7, 'Moss'), "
-                                 "(10, 'Brown'), (3, NULL)"));
+        temp.exec(
+            QStringLiteral("INSERT INTO Names (Ref, Surname) VALUES (1, 'Young'), (4, 'adams'), (7, 'Moss'), "
+                           "(10, 'Brown'), (3, NULL)"));
         db = temp.open();
         names = std::make_unique<View>(*db, TableId::Names);
         if (numbered) {

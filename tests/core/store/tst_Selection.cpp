@@ -65,8 +65,8 @@ const QList<Value>& constantPool()
 {
     static const QList<Value> pool = [] {
         QList<Value> p = dataPool();
-        for (const char* pattern : {"%", "_", "a%", "%b%", "%c", "A_C", "%É%", "%é%", "1%", "%.5", "%.0", "1_0%",
-                                    "%2024-01%", "abc ", "__", "%z", "1.0e+20", "0.1", "ABC%"})
+        for (const char* pattern : {"%", "_", "a%", "%b%", "%c", "A_C", "%É%", "%é%", "1%", "%.5", "%.0",
+                                    "1_0%", "%2024-01%", "abc ", "__", "%z", "1.0e+20", "0.1", "ABC%"})
             p << Value::text(QString::fromUtf8(pattern));
         p << Value::blob(QByteArrayLiteral("abc")) << Value::real(-0.0) << Value::integer(9007199254740993LL);
         return p;
@@ -74,29 +74,32 @@ const QList<Value>& constantPool()
     return pool;
 }
 
-const QStringList kFields = {QStringLiteral("Ref"),  QStringLiteral("Date"),    QStringLiteral("Bus"),
+const QStringList kFields = {QStringLiteral("Ref"),     QStringLiteral("Date"),     QStringLiteral("Bus"),
                              QStringLiteral("Expense"), QStringLiteral("Supplier"), QStringLiteral("Invoice"),
-                             QStringLiteral("Bank"), QStringLiteral("F1"),      QStringLiteral("Notes"),
+                             QStringLiteral("Bank"),    QStringLiteral("F1"),       QStringLiteral("Notes"),
                              QStringLiteral("Tag")};
 
 // The table of an older file declared in other ways: no types, NUMERIC, INT,
 // and texts compared with NOCASE and RTRIM.
 const char* kForeignExpense =
     "CREATE TABLE Expense (Ref INTEGER PRIMARY KEY, Date TEXT, Bus TEXT COLLATE NOCASE, Expense, "
-    "Supplier NUMERIC, Invoice VARCHAR(20) COLLATE RTRIM, Bank INT, Cat, Code, F1 FLOAT, F2, F3, F4, F5, F6, F7, "
+    "Supplier NUMERIC, Invoice VARCHAR(20) COLLATE RTRIM, Bank INT, Cat, Code, F1 FLOAT, F2, F3, F4, F5, F6, "
+    "F7, "
     "Notes CLOB, Office, Other, PaidBy, Period, Phone, Tag CHAR(1) COLLATE NOCASE, Tax, Year)";
 
 void createForeignFile(const TempDatabase& temp)
 {
     temp.exec(QString::fromLatin1(kForeignExpense));
-    temp.exec(QStringLiteral("CREATE TABLE Names (Ref INTEGER PRIMARY KEY, Surname, FirstName, Company, EntryDate, "
-                             "ABN, AccountNo, Cat, Children, Code, DOB, Email, TaxExempt, Fax, Grp, Haddress, Hcity, "
-                             "Hours, Hphone, Hstate, Hsuburb, Hzip, ID, Mobile, N1, N2, N3, Notes, PaidDate, PaidWay, "
-                             "Taxable, Pix, Service, Spouse, Tag, Tax, Title, Waddress, Wcity, Web, Wphone, Wstate, "
-                             "Wsuburb, Wzip)"));
-    temp.exec(QStringLiteral("CREATE TABLE Income (Ref INTEGER PRIMARY KEY, Date, Bus, Incom, Sourc, ABN, Bank, "
-                             "Cat, Code, F1, F2, F3, F4, F5, Interest, Notes, OrderDate, OrderNo, PaidBy, Period, "
-                             "Sales, Tag, Tax, Year)"));
+    temp.exec(QStringLiteral(
+        "CREATE TABLE Names (Ref INTEGER PRIMARY KEY, Surname, FirstName, Company, EntryDate, "
+        "ABN, AccountNo, Cat, Children, Code, DOB, Email, TaxExempt, Fax, Grp, Haddress, Hcity, "
+        "Hours, Hphone, Hstate, Hsuburb, Hzip, ID, Mobile, N1, N2, N3, Notes, PaidDate, PaidWay, "
+        "Taxable, Pix, Service, Spouse, Tag, Tax, Title, Waddress, Wcity, Web, Wphone, Wstate, "
+        "Wsuburb, Wzip)"));
+    temp.exec(
+        QStringLiteral("CREATE TABLE Income (Ref INTEGER PRIMARY KEY, Date, Bus, Incom, Sourc, ABN, Bank, "
+                       "Cat, Code, F1, F2, F3, F4, F5, Interest, Notes, OrderDate, OrderNo, PaidBy, Period, "
+                       "Sales, Tag, Tax, Year)"));
     temp.exec(QStringLiteral("CREATE TABLE Diary (Date UNIQUE, Day, Tag)"));
 }
 
@@ -233,8 +236,9 @@ void TestSelection::rendersBoundStatement()
                         Selection::between(QStringLiteral("Date"), Value::text(QStringLiteral("2024-01-01")),
                                            Value::text(QStringLiteral("2024-12-31")));
     const SqlStatement sql = s.toSql(expense);
-    QCOMPARE(sql.text, QStringLiteral("SELECT * FROM \"Expense\" WHERE ((\"Bus\" LIKE ?) AND (NOT (\"Tag\" IS NULL))) "
-                                      "OR (\"Date\" BETWEEN ? AND ?)"));
+    QCOMPARE(sql.text,
+             QStringLiteral("SELECT * FROM \"Expense\" WHERE ((\"Bus\" LIKE ?) AND (NOT (\"Tag\" IS NULL))) "
+                            "OR (\"Date\" BETWEEN ? AND ?)"));
     QCOMPARE(sql.binds.size(), 3);
     QCOMPARE(sql.binds[0].toString(), QStringLiteral("%a\"b'c%"));
     QCOMPARE(Selection().toSql(expense).text, QStringLiteral("SELECT * FROM \"Expense\""));
@@ -247,19 +251,20 @@ void TestSelection::unknownFieldIsRefused()
                  [&] { Selection::contains(QStringLiteral("Supplier"), QStringLiteral("x")).toSql(income); }),
              QStringLiteral("Income has no field Supplier."));
     // A name that would smuggle SQL in is just an unknown field.
-    QVERIFY_THROWS_EXCEPTION(UnknownField,
-                             Selection::isNull(QStringLiteral("Bank) OR (1=1")).toSql(income));
+    QVERIFY_THROWS_EXCEPTION(UnknownField, Selection::isNull(QStringLiteral("Bank) OR (1=1")).toSql(income));
 }
 
 void TestSelection::refusedSelectionKeepsThePreviousOne()
 {
     TempDatabase temp;
     auto db = temp.open();
-    temp.exec(QStringLiteral("INSERT INTO Expense (Ref, Bus) VALUES (1, 'FARM'), (2, 'HOME'), (3, 'farmhouse')"));
+    temp.exec(
+        QStringLiteral("INSERT INTO Expense (Ref, Bus) VALUES (1, 'FARM'), (2, 'HOME'), (3, 'farmhouse')"));
     View view(*db, TableId::Expense);
     view.setSelection(Selection::contains(QStringLiteral("Bus"), QStringLiteral("farm")));
     QCOMPARE(view.rowCount(), 2);
-    QVERIFY_THROWS_EXCEPTION(UnknownField, view.setSelection(Selection::contains(QStringLiteral("All"), QString())));
+    QVERIFY_THROWS_EXCEPTION(UnknownField,
+                             view.setSelection(Selection::contains(QStringLiteral("All"), QString())));
     QCOMPARE(view.rowCount(), 2);
     QCOMPARE(view.selection().toSql(view.table()).binds.value(0).toString(), QStringLiteral("%farm%"));
 }
@@ -269,8 +274,9 @@ void TestSelection::containsConditionOfTheSelectionBars()
     // Tag "y" finds y and Y but not X; an empty filter finds every non-NULL value.
     TempDatabase temp;
     auto db = temp.open();
-    temp.exec(QStringLiteral("INSERT INTO Names (Ref, Tag, Surname) VALUES (1, 'y', 'Smith'), (2, 'Y', NULL), "
-                             "(3, 'X', ''), (4, NULL, 'smithers'), (5, '', 'Brown')"));
+    temp.exec(
+        QStringLiteral("INSERT INTO Names (Ref, Tag, Surname) VALUES (1, 'y', 'Smith'), (2, 'Y', NULL), "
+                       "(3, 'X', ''), (4, NULL, 'smithers'), (5, '', 'Brown')"));
     View names(*db, TableId::Names);
     names.setSelection(Selection::contains(QStringLiteral("Tag"), QStringLiteral("y")));
     QCOMPARE(names.rowCount(), 2);

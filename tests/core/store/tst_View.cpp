@@ -34,14 +34,13 @@ QList<qint64> refsShown(const View& view)
 // next field and, last, by the order they were read in.
 void addOrderFixture(const TempDatabase& temp)
 {
-    temp.exec(QStringLiteral(
-        "INSERT INTO Expense (Ref, Date, Bus, Expense, Supplier) VALUES "
-        "(1, '2024-02-01', 'farm', 'seed', 'Zed'),"
-        "(2, '2024-01-15', 'FARM', 'Fuel', NULL),"
-        "(3, NULL, 'home', 'rent', 'Able'),"
-        "(4, '2024-01-15', 'Farm', 'fuel', 'able'),"
-        "(5, '2024-02-01', 'Éclair', 'cake', 'Baker'),"
-        "(6, '2024-01-15', NULL, 'fuel', 'Able')"));
+    temp.exec(QStringLiteral("INSERT INTO Expense (Ref, Date, Bus, Expense, Supplier) VALUES "
+                             "(1, '2024-02-01', 'farm', 'seed', 'Zed'),"
+                             "(2, '2024-01-15', 'FARM', 'Fuel', NULL),"
+                             "(3, NULL, 'home', 'rent', 'Able'),"
+                             "(4, '2024-01-15', 'Farm', 'fuel', 'able'),"
+                             "(5, '2024-02-01', 'Éclair', 'cake', 'Baker'),"
+                             "(6, '2024-01-15', NULL, 'fuel', 'Able')"));
 }
 
 struct Fixture
@@ -99,11 +98,12 @@ void TestView::orderSortsNullsFirstCaseBlindThenByNextField_data()
     QTest::addColumn<QList<qint64>>("refs");
     QTest::newRow("no order: as read") << QString() << QList<qint64>{1, 2, 3, 4, 5, 6};
     QTest::newRow("Bus, ties as read") << QStringLiteral("Bus") << QList<qint64>{6, 1, 2, 4, 3, 5};
-    QTest::newRow("Date;Bus;Expense;Supplier") << QStringLiteral("Date;Bus;Expense;Supplier")
-                                              << QList<qint64>{3, 6, 2, 4, 1, 5};
-    QTest::newRow("Supplier;Ref, names trimmed") << QStringLiteral(" supplier ;Ref\t")
-                                                 << QList<qint64>{2, 3, 4, 6, 5, 1};
-    QTest::newRow("Expense;Supplier") << QStringLiteral("Expense;Supplier") << QList<qint64>{5, 2, 4, 6, 3, 1};
+    QTest::newRow("Date;Bus;Expense;Supplier")
+        << QStringLiteral("Date;Bus;Expense;Supplier") << QList<qint64>{3, 6, 2, 4, 1, 5};
+    QTest::newRow("Supplier;Ref, names trimmed")
+        << QStringLiteral(" supplier ;Ref\t") << QList<qint64>{2, 3, 4, 6, 5, 1};
+    QTest::newRow("Expense;Supplier")
+        << QStringLiteral("Expense;Supplier") << QList<qint64>{5, 2, 4, 6, 3, 1};
 }
 
 void TestView::orderSortsNullsFirstCaseBlindThenByNextField()
@@ -145,8 +145,9 @@ void TestView::orderAgreesWithFieldByFieldComparison()
         QList<Value> binds{Value::integer(i)};
         for (int c = 0; c < 4; ++c)
             binds << pool[int(random.bounded(pool.size()))];
-        f.temp.exec(QStringLiteral("INSERT INTO Expense (Ref, Supplier, Expense, F1, Date) VALUES (?, ?, ?, ?, ?)"),
-                    binds);
+        f.temp.exec(
+            QStringLiteral("INSERT INTO Expense (Ref, Supplier, Expense, F1, Date) VALUES (?, ?, ?, ?, ?)"),
+            binds);
     }
     auto db = f.temp.open();
     View view(*db, TableId::Expense);
@@ -163,7 +164,8 @@ void TestView::orderAgreesWithFieldByFieldComparison()
     }
     std::stable_sort(index.begin(), index.end(), [&](int a, int b) {
         for (qsizetype c = 0; c < fields.size(); ++c) {
-            const int r = SqliteRules::compareNoCase(rows[size_t(a)][size_t(c)].view(), rows[size_t(b)][size_t(c)].view());
+            const int r = SqliteRules::compareNoCase(rows[size_t(a)][size_t(c)].view(),
+                                                     rows[size_t(b)][size_t(c)].view());
             if (r != 0)
                 return r < 0;
         }
@@ -271,7 +273,8 @@ void TestView::editAndCancelRestoreTheRecord()
     view.cancel();
     QCOMPARE(view.state(), View::State::Browse);
     QCOMPARE(view.asText(u"Bus"), QStringLiteral("farm"));
-    QCOMPARE(f.temp.scalar(QStringLiteral("SELECT Bus FROM Expense WHERE Ref = 1")).toString(), QStringLiteral("farm"));
+    QCOMPARE(f.temp.scalar(QStringLiteral("SELECT Bus FROM Expense WHERE Ref = 1")).toString(),
+             QStringLiteral("farm"));
     // Setting a field outside edit is a programming error, said plainly.
     QCOMPARE(thrownMessage([&] { view.setField(u"Bus", "X"); }),
              QStringLiteral("The Expense record is not being edited or inserted."));
@@ -348,19 +351,22 @@ void TestView::hooksRunAroundPostScrollAndDelete()
     Fixture f(addOrderFixture);
     View view(*f.db, TableId::Expense);
     QStringList calls;
-    view.setBeforeScroll([&](View& v) { calls << QStringLiteral("scroll from %1").arg(v.asInteger(u"Ref")); });
+    view.setBeforeScroll(
+        [&](View& v) { calls << QStringLiteral("scroll from %1").arg(v.asInteger(u"Ref")); });
     view.setBeforePost([&](View& v) {
         calls << QStringLiteral("post %1").arg(v.asInteger(u"Ref"));
         v.setField(u"Tag", "y"); // a hook may still change the record
     });
-    view.setAfterDelete([&](View& v) { calls << QStringLiteral("deleted, now on %1").arg(v.asInteger(u"Ref")); });
+    view.setAfterDelete(
+        [&](View& v) { calls << QStringLiteral("deleted, now on %1").arg(v.asInteger(u"Ref")); });
     view.edit();
     view.setField(u"Bus", "SHOP");
     view.next();
     view.deleteRecord();
     QCOMPARE(calls, (QStringList{QStringLiteral("post 1"), QStringLiteral("scroll from 1"),
                                  QStringLiteral("scroll from 2"), QStringLiteral("deleted, now on 3")}));
-    QCOMPARE(f.temp.scalar(QStringLiteral("SELECT Tag FROM Expense WHERE Ref = 1")).toString(), QStringLiteral("y"));
+    QCOMPARE(f.temp.scalar(QStringLiteral("SELECT Tag FROM Expense WHERE Ref = 1")).toString(),
+             QStringLiteral("y"));
     QCOMPARE(f.temp.scalar(QStringLiteral("SELECT count(*) FROM Expense WHERE Ref = 2")).toInteger(), 0);
 }
 
@@ -378,7 +384,8 @@ void TestView::throwingHookStopsTheOperation()
     QVERIFY_THROWS_EXCEPTION(KelvoraError, view.post());
     QCOMPARE(view.state(), View::State::Edit);
     QCOMPARE(view.asText(u"Bus"), QStringLiteral("SHOP"));
-    QCOMPARE(f.temp.scalar(QStringLiteral("SELECT Bus FROM Expense WHERE Ref = 1")).toString(), QStringLiteral("farm"));
+    QCOMPARE(f.temp.scalar(QStringLiteral("SELECT Bus FROM Expense WHERE Ref = 1")).toString(),
+             QStringLiteral("farm"));
 }
 
 void TestView::textLongerThanItsFieldIsRefused_data()
@@ -388,20 +395,23 @@ void TestView::textLongerThanItsFieldIsRefused_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
     QTest::newRow("Bus 11") << int(TableId::Expense) << QStringLiteral("Bus") << QStringLiteral("ABCDEFGHIJK")
-                            << QStringLiteral("The text is too long for Bus: it holds at most 10 characters, the "
-                                              "text has 11.");
-    QTest::newRow("Bus 10 accented letters fit") << int(TableId::Expense) << QStringLiteral("Bus")
-                                                 << QStringLiteral("éééééééééé") << QString();
-    QTest::newRow("Tag of a client, 2") << int(TableId::Names) << QStringLiteral("Tag") << QStringLiteral("yy")
-                                        << QStringLiteral("The text is too long for Tag: it holds at most 1 "
-                                                          "characters, the text has 2.");
-    QTest::newRow("Tag of income holds 4") << int(TableId::Income) << QStringLiteral("Tag") << QStringLiteral("yyyy")
-                                           << QString();
-    QTest::newRow("Service 201") << int(TableId::Names) << QStringLiteral("Service") << QString(201, QLatin1Char('s'))
+                            << QStringLiteral(
+                                   "The text is too long for Bus: it holds at most 10 characters, the "
+                                   "text has 11.");
+    QTest::newRow("Bus 10 accented letters fit")
+        << int(TableId::Expense) << QStringLiteral("Bus") << QStringLiteral("éééééééééé") << QString();
+    QTest::newRow("Tag of a client, 2")
+        << int(TableId::Names) << QStringLiteral("Tag") << QStringLiteral("yy")
+        << QStringLiteral("The text is too long for Tag: it holds at most 1 "
+                          "characters, the text has 2.");
+    QTest::newRow("Tag of income holds 4")
+        << int(TableId::Income) << QStringLiteral("Tag") << QStringLiteral("yyyy") << QString();
+    QTest::newRow("Service 201") << int(TableId::Names) << QStringLiteral("Service")
+                                 << QString(201, QLatin1Char('s'))
                                  << QStringLiteral("The text is too long for Service: it holds at most 200 "
                                                    "characters, the text has 201.");
-    QTest::newRow("memo has no limit") << int(TableId::Names) << QStringLiteral("Notes")
-                                       << QString(5000, QLatin1Char('n')) << QString();
+    QTest::newRow("memo has no limit")
+        << int(TableId::Names) << QStringLiteral("Notes") << QString(5000, QLatin1Char('n')) << QString();
 }
 
 void TestView::textLongerThanItsFieldIsRefused()
@@ -443,13 +453,16 @@ void TestView::valuesAreMadeToFitTheFieldKind()
     const auto refusal = [&](const char* field, const Value& value) {
         return thrownMessage([&] { view.setField(QString::fromLatin1(field), value); });
     };
-    QCOMPARE(refusal("F1", Value::text(QStringLiteral("abc"))), QStringLiteral("F1 holds numbers: \"abc\" is not a number."));
-    QCOMPARE(refusal("Ref", Value::real(1.5)), QStringLiteral("Ref holds whole numbers: \"1.5\" is not one."));
+    QCOMPARE(refusal("F1", Value::text(QStringLiteral("abc"))),
+             QStringLiteral("F1 holds numbers: \"abc\" is not a number."));
+    QCOMPARE(refusal("Ref", Value::real(1.5)),
+             QStringLiteral("Ref holds whole numbers: \"1.5\" is not one."));
     QCOMPARE(refusal("Date", Value::text(QStringLiteral("2024-02-30"))),
              QStringLiteral("Date holds dates: \"2024-02-30\" is not a date."));
     QCOMPARE(refusal("Date", Value::text(QStringLiteral("05/01/2024"))),
              QStringLiteral("Date holds dates: \"05/01/2024\" is not a date."));
-    QCOMPARE(refusal("Colour", Value::text(QStringLiteral("red"))), QStringLiteral("Expense has no field Colour."));
+    QCOMPARE(refusal("Colour", Value::text(QStringLiteral("red"))),
+             QStringLiteral("Expense has no field Colour."));
     QCOMPARE(view.field(u"F1"), Value::real(12.5));
 }
 
@@ -507,7 +520,8 @@ void TestView::postWritesThroughBoundValuesAndReadsBack()
     QCOMPARE(names.asInteger(u"Ref"), 1);
     QCOMPARE(f.temp.scalar(QStringLiteral("SELECT Notes FROM Names")).toString(), awkward);
     QCOMPARE(f.temp.scalar(QStringLiteral("SELECT Pix FROM Names")).bytes(), picture);
-    QCOMPARE(f.temp.scalar(QStringLiteral("SELECT typeof(Tax) FROM Names")).toString(), QStringLiteral("real"));
+    QCOMPARE(f.temp.scalar(QStringLiteral("SELECT typeof(Tax) FROM Names")).toString(),
+             QStringLiteral("real"));
     QCOMPARE(names.asBlob(u"Pix"), picture);
 
     // A second view over the table sees what the first one posted once it looks again.
@@ -527,7 +541,8 @@ void TestView::postWritesThroughBoundValuesAndReadsBack()
     QCOMPARE(names.currentRecordId(), 5);
     QCOMPARE(other.asInteger(u"Ref"), 5);
     QCOMPARE(f.temp.column(QStringLiteral("SELECT Ref FROM Names")).size(), 1);
-    QCOMPARE(f.temp.scalar(QStringLiteral("SELECT Surname FROM Names WHERE Ref = 5")).toString(), QStringLiteral("Smith"));
+    QCOMPARE(f.temp.scalar(QStringLiteral("SELECT Surname FROM Names WHERE Ref = 5")).toString(),
+             QStringLiteral("Smith"));
 }
 
 void TestView::deleteRemovesFromFileAndOtherViews()
@@ -575,7 +590,8 @@ void TestView::rolledBackTransactionRestoresMemory()
         QCOMPARE(view.asText(u"Bus"), QStringLiteral("SHOP"));
     } // not committed
     QCOMPARE(view.asText(u"Bus"), QStringLiteral("farm"));
-    QCOMPARE(f.temp.scalar(QStringLiteral("SELECT Bus FROM Expense WHERE Ref = 1")).toString(), QStringLiteral("farm"));
+    QCOMPARE(f.temp.scalar(QStringLiteral("SELECT Bus FROM Expense WHERE Ref = 1")).toString(),
+             QStringLiteral("farm"));
     {
         Transaction outer(*f.db);
         view.edit();
@@ -583,7 +599,8 @@ void TestView::rolledBackTransactionRestoresMemory()
         view.post();
         outer.commit();
     }
-    QCOMPARE(f.temp.scalar(QStringLiteral("SELECT Bus FROM Expense WHERE Ref = 1")).toString(), QStringLiteral("SHOP"));
+    QCOMPARE(f.temp.scalar(QStringLiteral("SELECT Bus FROM Expense WHERE Ref = 1")).toString(),
+             QStringLiteral("SHOP"));
 }
 
 void TestView::suspendedDisplaySendsOneResetAtTheEnd()
@@ -681,8 +698,9 @@ void TestView::walksWriteRowsWithoutMovingTheCursor()
     QCOMPARE(view.asInteger(u"Ref"), 5);
     QCOMPARE(view.currentRow(), 4);
 
-    QCOMPARE(thrownMessage([&] { view.updateRow(0, u"Bus", Value::text(QStringLiteral("TOO LONG FOR BUS"))); }),
-             QStringLiteral("The text is too long for Bus: it holds at most 10 characters, the text has 16."));
+    QCOMPARE(
+        thrownMessage([&] { view.updateRow(0, u"Bus", Value::text(QStringLiteral("TOO LONG FOR BUS"))); }),
+        QStringLiteral("The text is too long for Bus: it holds at most 10 characters, the text has 16."));
     view.edit();
     view.setField(u"Bus", "x");
     QCOMPARE(thrownMessage([&] { view.updateRow(4, u"Bus", Value::text(QStringLiteral("y"))); }),

@@ -8,8 +8,7 @@ namespace kelvora::test {
 
 // The message of the error an action throws, or "<nothing thrown>", so a test
 // states the refusal it expects in one comparison.
-template <class Error = KelvoraError, class Action>
-QString thrownMessage(Action&& action)
+template <class Error = KelvoraError, class Action> QString thrownMessage(Action&& action)
 {
     try {
         action();
