@@ -183,6 +183,37 @@ void MainModel::gridPaste(View& view, const QString& field)
     view.post();
 }
 
+void MainModel::pictureCopy()
+{
+    if (!m_names || m_names->currentRow() < 0)
+        return;
+    const QByteArray picture = m_names->asBlob(u"Pix");
+    if (!picture.isEmpty())
+        m_port.setClipboardPicture(picture);
+}
+
+void MainModel::pictureCut()
+{
+    if (!m_names || m_names->currentRow() < 0 || m_names->isNull(u"Pix"))
+        return;
+    pictureCopy();
+    m_names->edit();
+    m_names->setNull(u"Pix");
+    m_names->post();
+}
+
+void MainModel::picturePaste()
+{
+    if (!m_names || m_names->currentRow() < 0)
+        return;
+    const QByteArray picture = m_port.clipboardPicture();
+    if (picture.isEmpty())
+        return;
+    m_names->edit();
+    m_names->setField(u"Pix", Value::blob(picture));
+    m_names->post();
+}
+
 void MainModel::afterClipboardCommand()
 {
     postIfPending(m_names.get());

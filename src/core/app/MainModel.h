@@ -93,6 +93,11 @@ public:
     void gridCopy(View& view, const QString& field);
     void gridCut(View& view, const QString& field);
     void gridPaste(View& view, const QString& field);
+    // The same commands on the client picture: Copy puts it on the clipboard, Cut
+    // also empties it, Paste stores the clipboard's picture; both post.
+    void pictureCopy();
+    void pictureCut();
+    void picturePaste();
     // After any clipboard command (and "Delete") the client view's edit is posted.
     void afterClipboardCommand();
 

@@ -310,6 +310,11 @@ void TMainForm::buildClientsPage()
     Pix->setFrameShape(QFrame::StyledPanel);
     Pix->setStatusTip(QStringLiteral("The client's picture. Click to show it."));
     Pix->installEventFilter(this);
+    Pix->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Pix, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        m_popupTarget = Pix;
+        PopupMenu1->popup(Pix->mapToGlobal(pos));
+    });
     auto* panelLayout = new QHBoxLayout(panel2);
     panelLayout->setContentsMargins(0, 0, 0, 0);
     panelLayout->addWidget(ClientNotes, 1);
@@ -753,6 +758,8 @@ void TMainForm::PopUpCopyClick()
     m_guard.run([this] {
         if (auto* grid = qobject_cast<DataGrid*>(m_popupTarget))
             m_model.gridCopy(grid->view(), grid->currentField());
+        else if (m_popupTarget == Pix)
+            m_model.pictureCopy();
         m_model.afterClipboardCommand();
     });
 }
@@ -762,7 +769,11 @@ void TMainForm::PopUpCutClick()
     m_guard.run([this] {
         if (auto* grid = qobject_cast<DataGrid*>(m_popupTarget))
             m_model.gridCut(grid->view(), grid->currentField());
+        else if (m_popupTarget == Pix)
+            m_model.pictureCut();
         m_model.afterClipboardCommand();
+        if (m_popupTarget == Pix)
+            showPicture();
     });
 }
 
@@ -771,7 +782,11 @@ void TMainForm::PopUpPasteClick()
     m_guard.run([this] {
         if (auto* grid = qobject_cast<DataGrid*>(m_popupTarget))
             m_model.gridPaste(grid->view(), grid->currentField());
+        else if (m_popupTarget == Pix)
+            m_model.picturePaste();
         m_model.afterClipboardCommand();
+        if (m_popupTarget == Pix)
+            showPicture();
     });
 }
 

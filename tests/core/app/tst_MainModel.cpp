@@ -221,6 +221,29 @@ private slots:
         QCOMPARE(names.state(), View::State::Browse);
     }
 
+    void pictureClipboardCommands()
+    {
+        auto m = model();
+        QCOMPARE(m->startUp(), MainModel::StartUp::Ready);
+        View& names = *m->names();
+        names.append();
+        names.setField(u"Surname", QStringLiteral("Bailey"));
+        names.post();
+        const QByteArray png = QByteArray::fromHex("89504e470d0a1a0a") + QByteArray("rest of a picture\0with a nul", 28);
+        m_port.clipboardImage = png;
+        m->picturePaste();
+        QCOMPARE(names.asBlob(u"Pix"), png);
+        QCOMPARE(names.state(), View::State::Browse);
+        m_port.clipboardImage.clear();
+        m->pictureCut();
+        QCOMPARE(m_port.clipboardImage, png);
+        QVERIFY(names.isNull(u"Pix"));
+        // Nothing on the clipboard: the record is left alone.
+        m_port.clipboardImage.clear();
+        m->picturePaste();
+        QVERIFY(names.isNull(u"Pix"));
+    }
+
     void setPeriodAndYearActsOnTheActiveLedgerPage()
     {
         auto m = model();
