@@ -69,8 +69,8 @@ QList<GridColumn> expenses(const Settings& s)
     return {
         col("Tag", 30),
         col("Bus", 60),
-        col("Code", 70),
-        col("Cat", 70),
+        col("Code", 84),
+        col("Cat", 90),
         col("Date", 96),
         col("Expense", 190),
         col("Supplier", 140),
