@@ -125,6 +125,14 @@ bool TMainForm::FormCreate()
 
 // ---- building -----------------------------------------------------------------
 
+QFont TMainForm::plainFont() const
+{
+    // The bands make their captions bold; the memos inside them must not inherit that.
+    QFont plain = font();
+    plain.setBold(false);
+    return plain;
+}
+
 void TMainForm::buildMenu()
 {
     QMenuBar* bar = menuBar();
@@ -186,7 +194,7 @@ void TMainForm::buildDiaryPage()
     setName(ToDo, "ToDo");
     ToDo->setStatusTip(QStringLiteral("To Do list: saved when Kelvora closes."));
     ToDo->setPlainText(m_model.toDoText());
-    ToDo->setFont(font());
+    ToDo->setFont(plainFont());
     connect(ToDo, &QPlainTextEdit::textChanged, this, [this] { m_model.setToDoText(ToDo->toPlainText()); });
     Calendar = new MonthCalendar(teal);
     setName(Calendar, "Calendar");
@@ -500,7 +508,7 @@ void TMainForm::buildOfficePage()
     setName(Impt, "Impt");
     Impt->setStatusTip(QStringLiteral("Important notes: saved when Kelvora closes."));
     Impt->setPlainText(m_model.importantText());
-    Impt->setFont(font());
+    Impt->setFont(plainFont());
     connect(Impt, &QPlainTextEdit::textChanged, this, [this] { m_model.setImportantText(Impt->toPlainText()); });
     auto* imptLabel = new QLabel(QStringLiteral("Important"), owner);
     imptLabel->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));

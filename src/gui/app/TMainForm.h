@@ -90,6 +90,7 @@ protected:
 
 private:
     void buildMenu();
+    QFont plainFont() const;
     void buildDiaryPage();
     void buildClientsPage();
     void buildExpensesPage();
