@@ -5,40 +5,34 @@
 #include "core/store/Database.h"
 #include "core/store/View.h"
 #include "support/ScriptedUserPort.h"
+#include "support/TempDataFolder.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace kelvora;
 using kelvora::test::ScriptedUserPort;
+using kelvora::test::TempDataFolder;
 
 namespace {
-const QDateTime kNow(QDate(2026, 12, 11), QTime(9, 30, 0));
+const QDateTime kNow = TempDataFolder::kNow;
 }
 
 class tst_MainModel : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TempDataFolder> m_dir;
     ScriptedUserPort m_port;
 
-    AppFolders folders()
-    {
-        return AppFolders::resolve(m_dir->filePath(QStringLiteral("data")));
-    }
-    std::unique_ptr<MainModel> model()
-    {
-        return std::make_unique<MainModel>(folders(), m_port, Regional::australian(), [] { return kNow; });
-    }
+    AppFolders folders() { return m_dir->folders(); }
+    std::unique_ptr<MainModel> model() { return m_dir->model(m_port); }
 
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        qputenv("KELVORA_CONFIG_DIR", m_dir->filePath(QStringLiteral("config")).toUtf8());
+        m_dir = std::make_unique<TempDataFolder>();
         m_port = ScriptedUserPort();
     }
 

@@ -7,6 +7,7 @@
 #include "gui/app/TPasswordDlg.h"
 #include "gui/widgets/DataGrid.h"
 #include "support/ScriptedUserPort.h"
+#include "support/TempDataFolder.h"
 
 #include <QApplication>
 #include <QFile>
@@ -15,32 +16,28 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 using namespace kelvora;
 using kelvora::test::ScriptedUserPort;
-
-namespace {
-const QDateTime kNow(QDate(2026, 12, 11), QTime(9, 30, 0));
-}
+using kelvora::test::TempDataFolder;
 
 class tst_TMainForm : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TempDataFolder> m_dir;
     ScriptedUserPort m_port;
     std::unique_ptr<MainModel> m_model;
     std::unique_ptr<TMainForm> m_form;
 
-    AppFolders folders() { return AppFolders::resolve(m_dir->filePath(QStringLiteral("data"))); }
+    AppFolders folders() { return m_dir->folders(); }
 
     // Creates and shows the window; false when start-up ended the program.
     bool start()
     {
-        m_model = std::make_unique<MainModel>(folders(), m_port, Regional::australian(), [] { return kNow; });
+        m_model = m_dir->model(m_port);
         m_form = std::make_unique<TMainForm>(*m_model, m_port);
         if (!m_form->FormCreate())
             return false;
@@ -76,8 +73,7 @@ class tst_TMainForm : public QObject
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        qputenv("KELVORA_CONFIG_DIR", m_dir->filePath(QStringLiteral("config")).toUtf8());
+        m_dir = std::make_unique<TempDataFolder>();
         m_port = ScriptedUserPort();
     }
     void cleanup()
@@ -242,9 +238,9 @@ private slots:
         QFETCH(bool, allowed);
         QFETCH(QString, message);
         {
-            MainModel seed(folders(), m_port, Regional::australian(), [] { return kNow; });
-            seed.settings().setStartupPassword(QStringLiteral("Secret"));
-            QVERIFY(seed.destroy());
+            auto seed = m_dir->model(m_port);
+            seed->settings().setStartupPassword(QStringLiteral("Secret"));
+            QVERIFY(seed->destroy());
         }
         answerPassword([ending](TPasswordDlg& dlg) {
             if (ending == QLatin1String("<cancel>")) {
