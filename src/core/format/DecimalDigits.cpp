@@ -42,7 +42,7 @@ void DecimalDigits::roundAt(int kept)
             m_digits.pop_back();
         if (m_digits.empty()) {
             // 0.999.. rounds up to 1.0: one digit more before the point.
-            m_digits = "1";
+            m_digits.assign(1, '1');
             m_point += 1;
             return;
         }
