@@ -116,6 +116,9 @@ bool TMainForm::FormCreate()
     connect(&m_model, &MainModel::calendarDateChanged, this, &TMainForm::calendarDateShown);
 
     if (QScreen* screen = QApplication::primaryScreen()) {
+        // A small screen gets a window that fits it rather than one running off its edges.
+        const QRect available = screen->availableGeometry();
+        resize(std::min(width(), available.width()), std::min(height(), available.height() - 40));
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
