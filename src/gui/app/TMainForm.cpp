@@ -271,6 +271,7 @@ void TMainForm::buildDiaryPage()
     DiaryGrid->setStatusTip(QStringLiteral("Tag with   y   as required for filtering and printing.   Change field to "
                                            "update Diary Notes heading and Calendar Date."));
     DiaryGrid->setFixedWidth(178);
+    DiaryGrid->horizontalHeader()->setStretchLastSection(true);
 
     auto* layout = new QHBoxLayout(TabDiary);
     layout->setContentsMargins(0, 0, 0, 0);
