@@ -5,6 +5,7 @@
 #include "core/dates/PeriodAndYear.h"
 #include "core/interaction/UserPort.h"
 #include "core/settings/ListFile.h"
+#include "core/store/ColumnEntryDefaults.h"
 #include "core/store/Database.h"
 #include "core/store/RefNumbering.h"
 #include "core/store/Transaction.h"
@@ -131,9 +132,9 @@ bool MainModel::show(const std::function<bool()>& askPassword)
 void MainModel::postIfPending(View* view)
 {
     // A new record the user typed into is kept too: closing must not lose it.
-    if (view && view->state() != View::State::Browse && view->isModified())
-        view->post();
-    else if (view && view->state() == View::State::Edit)
+    if (!view)
+        return;
+    if (view->state() == View::State::Edit || (view->state() == View::State::Insert && view->isModified()))
         view->post();
 }
 
@@ -150,6 +151,24 @@ void MainModel::closeSequence()
         ListFile::save(m_folders.importantFile(), m_important);
 }
 
+namespace {
+// Sets one field of the current record and posts it. A value the field refuses
+// leaves the record as it was; an edit the user had already begun stays open.
+void setFieldAndPost(View& view, QStringView field, const Value& value)
+{
+    const bool startedHere = view.state() == View::State::Browse;
+    view.edit();
+    try {
+        view.setField(field, value);
+    } catch (...) {
+        if (startedHere)
+            view.cancel();
+        throw;
+    }
+    view.post();
+}
+} // namespace
+
 void MainModel::gridCopy(View& view, const QString& field)
 {
     if (view.currentRow() < 0 || field.isEmpty())
@@ -162,25 +181,14 @@ void MainModel::gridCut(View& view, const QString& field)
     if (view.currentRow() < 0 || field.isEmpty())
         return;
     m_port.setClipboardText(view.asText(field));
-    view.edit();
-    view.setNull(field);
-    view.post();
+    setFieldAndPost(view, field, Value());
 }
 
 void MainModel::gridPaste(View& view, const QString& field)
 {
     if (view.currentRow() < 0 || field.isEmpty())
         return;
-    const QString text = m_port.clipboardText();
-    view.edit();
-    try {
-        view.setField(field, text);
-    } catch (...) {
-        // A clipboard text that does not fit the field leaves the record as it was.
-        view.cancel();
-        throw;
-    }
-    view.post();
+    setFieldAndPost(view, field, Value::text(m_port.clipboardText()));
 }
 
 void MainModel::pictureCopy()
@@ -197,9 +205,7 @@ void MainModel::pictureCut()
     if (!m_names || m_names->currentRow() < 0 || m_names->isNull(u"Pix"))
         return;
     pictureCopy();
-    m_names->edit();
-    m_names->setNull(u"Pix");
-    m_names->post();
+    setFieldAndPost(*m_names, u"Pix", Value());
 }
 
 void MainModel::picturePaste()
@@ -207,11 +213,19 @@ void MainModel::picturePaste()
     if (!m_names || m_names->currentRow() < 0)
         return;
     const QByteArray picture = m_port.clipboardPicture();
-    if (picture.isEmpty())
-        return;
-    m_names->edit();
-    m_names->setField(u"Pix", Value::blob(picture));
-    m_names->post();
+    if (!picture.isEmpty())
+        setFieldAndPost(*m_names, u"Pix", Value::blob(picture));
+}
+
+void MainModel::gridColumnEntered(View& view, const QString& field)
+{
+    ColumnEntryDefaults::columnEntered(view, field, m_port, today());
+    // The diary's calendar follows the date of the row entered.
+    if (&view == m_diary.get()) {
+        const QDate date = view.asDate(u"Date");
+        if (date.isValid() && date != m_calendarDate)
+            calendarChange(date);
+    }
 }
 
 void MainModel::afterClipboardCommand()

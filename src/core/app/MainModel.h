@@ -98,6 +98,9 @@ public:
     void pictureCopy();
     void pictureCut();
     void picturePaste();
+    // A grid column was entered: its field defaults, and the diary's calendar
+    // follows the date of the row.
+    void gridColumnEntered(View& view, const QString& field);
     // After any clipboard command (and "Delete") the client view's edit is posted.
     void afterClipboardCommand();
 

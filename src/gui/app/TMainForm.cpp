@@ -4,7 +4,6 @@
 #include "core/app/MainModel.h"
 #include "core/interaction/UserPort.h"
 #include "core/settings/Settings.h"
-#include "core/store/ColumnEntryDefaults.h"
 #include "core/store/View.h"
 #include "gui/app/PageColumns.h"
 #include "gui/app/TPasswordDlg.h"
@@ -58,7 +57,7 @@ void setName(QObject* object, const char* name)
 } // namespace
 
 TMainForm::TMainForm(MainModel& model, UserPort& port, QWidget* parent)
-    : QMainWindow(parent), m_model(model), m_port(port),
+    : QMainWindow(parent), m_model(model),
       m_guard(port, [&model](const QString& message) { return model.errorLog().append(message); })
 {
     setName(this, "TMainForm");
@@ -736,14 +735,7 @@ void TMainForm::PageControlChange(int index)
 
 void TMainForm::columnEntered(DataGrid* grid, const QString& field)
 {
-    m_guard.run([this, grid, field] {
-        ColumnEntryDefaults::columnEntered(grid->view(), field, m_port, m_model.today());
-        if (grid == DiaryGrid) {
-            const QDate date = grid->view().asDate(u"Date");
-            if (date.isValid() && date != m_model.calendarDate())
-                m_model.calendarChange(date);
-        }
-    });
+    m_guard.run([this, grid, field] { m_model.gridColumnEntered(grid->view(), field); });
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
@@ -765,41 +757,32 @@ void TMainForm::clipboardCommand(int which)
     }
 }
 
-void TMainForm::PopUpCopyClick()
+void TMainForm::runClipboardCommand(void (MainModel::*onGrid)(View&, const QString&), void (MainModel::*onPicture)())
 {
-    m_guard.run([this] {
+    m_guard.run([&] {
         if (auto* grid = qobject_cast<DataGrid*>(m_popupTarget))
-            m_model.gridCopy(grid->view(), grid->currentField());
+            (m_model.*onGrid)(grid->view(), grid->currentField());
         else if (m_popupTarget == Pix)
-            m_model.pictureCopy();
+            (m_model.*onPicture)();
         m_model.afterClipboardCommand();
     });
+    if (m_popupTarget == Pix)
+        showPicture();
+}
+
+void TMainForm::PopUpCopyClick()
+{
+    runClipboardCommand(&MainModel::gridCopy, &MainModel::pictureCopy);
 }
 
 void TMainForm::PopUpCutClick()
 {
-    m_guard.run([this] {
-        if (auto* grid = qobject_cast<DataGrid*>(m_popupTarget))
-            m_model.gridCut(grid->view(), grid->currentField());
-        else if (m_popupTarget == Pix)
-            m_model.pictureCut();
-        m_model.afterClipboardCommand();
-        if (m_popupTarget == Pix)
-            showPicture();
-    });
+    runClipboardCommand(&MainModel::gridCut, &MainModel::pictureCut);
 }
 
 void TMainForm::PopUpPasteClick()
 {
-    m_guard.run([this] {
-        if (auto* grid = qobject_cast<DataGrid*>(m_popupTarget))
-            m_model.gridPaste(grid->view(), grid->currentField());
-        else if (m_popupTarget == Pix)
-            m_model.picturePaste();
-        m_model.afterClipboardCommand();
-        if (m_popupTarget == Pix)
-            showPicture();
-    });
+    runClipboardCommand(&MainModel::gridPaste, &MainModel::picturePaste);
 }
 
 void TMainForm::Delete1Click()

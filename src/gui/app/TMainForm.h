@@ -124,10 +124,10 @@ private:
     void calendarDateShown(const QDate& date);
     void columnEntered(DataGrid* grid, const QString& field);
     void clipboardCommand(int which);
+    void runClipboardCommand(void (MainModel::*onGrid)(View&, const QString&), void (MainModel::*onPicture)());
     void commitOpenEditors();
 
     MainModel& m_model;
-    UserPort& m_port;
     HandlerGuard m_guard;
     QWidget* m_popupTarget = nullptr;
     QList<GradientPanel*> m_bands;

@@ -213,6 +213,12 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(KelvoraError, m->gridPaste(names, QStringLiteral("Surname")));
         QCOMPARE(names.asText(u"Surname"), QStringLiteral("Carmody"));
         QCOMPARE(names.state(), View::State::Browse);
+        // A refused paste into a record the user is already editing keeps what was typed.
+        names.edit();
+        names.setField(u"FirstName", QStringLiteral("Joyce"));
+        QVERIFY_THROWS_EXCEPTION(KelvoraError, m->gridPaste(names, QStringLiteral("Surname")));
+        QCOMPARE(names.state(), View::State::Edit);
+        QCOMPARE(names.asText(u"FirstName"), QStringLiteral("Joyce"));
     }
 
     void pictureClipboardCommands()
