@@ -45,7 +45,7 @@ int main(int argc, char** argv)
     }
 
     kelvora::MainModel model(folders, port, kelvora::Regional::fromLocale(QLocale::system()));
-    app.setReporter([&model](const QString& message) { model.reportError(message); });
+    app.setReporter(&model.reporter());
     kelvora::TMainForm window(model, port);
     port.setParentWindow(&window);
     if (!window.FormCreate())

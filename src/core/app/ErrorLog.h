@@ -24,8 +24,8 @@ public:
 
     // Appends one entry, creating the file when missing. This is the last
     // resort of error handling, so it never throws: false when the entry could
-    // not be written.
-    bool append(const QString& message) const;
+    // not be written, with the reason in `reason`.
+    bool append(const QString& message, QString* reason = nullptr) const;
 
 private:
     QString m_path;

@@ -1,7 +1,7 @@
 #include "core/settings/AppFolders.h"
 
 #include "core/app/AppInfo.h"
-#include "core/app/KelvoraError.h"
+#include "core/base/KelvoraError.h"
 
 #include <QCoreApplication>
 #include <QDir>

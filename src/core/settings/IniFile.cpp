@@ -1,6 +1,6 @@
 #include "core/settings/IniFile.h"
 
-#include "core/app/KelvoraError.h"
+#include "core/base/KelvoraError.h"
 #include "core/settings/StoredText.h"
 
 #include <QDir>
@@ -62,6 +62,17 @@ IniFile::IniFile(const QString& path, Encoding encoding) : m_path(path), m_data(
         m_status = Status::Unreadable;
         return;
     }
+    // Binary content is not a settings file that got damaged a little: reading
+    // what stands before the first NUL and writing that back would wipe the rest.
+    for (const char c : std::as_const(bytes)) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 && c != '\t' && c != '\r' && c != '\n' && c != '\f') {
+            m_status = Status::Unreadable;
+            m_error = c == 0 ? QStringLiteral("it holds a NUL byte, so it is not a text file")
+                             : QStringLiteral("it holds control characters, so it is not a text file");
+            return;
+        }
+    }
     bool wasUtf8 = true;
     const QString text = decodeStoredText(bytes, &wasUtf8);
     if (!wasUtf8 && encoding == Encoding::Strict) {
@@ -75,10 +86,27 @@ IniFile::IniFile(const QString& path, Encoding encoding) : m_path(path), m_data(
         m_error = QStringLiteral("the file could not be parsed");
         return;
     }
+    if (!text.trimmed().isEmpty() && !hasAnyKey()) {
+        m_data->ini.Reset();
+        m_status = Status::Unreadable;
+        m_error = QStringLiteral("no setting could be read from it");
+        return;
+    }
     m_status = Status::Loaded;
 }
 
 IniFile::~IniFile() = default;
+
+bool IniFile::hasAnyKey() const
+{
+    CSimpleIniA::TNamesDepend sections;
+    m_data->ini.GetAllSections(sections);
+    for (const auto& section : sections) {
+        if (m_data->ini.GetSectionSize(section.pItem) > 0)
+            return true;
+    }
+    return false;
+}
 
 bool IniFile::contains(const QString& section, const QString& key) const
 {

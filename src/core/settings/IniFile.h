@@ -17,7 +17,8 @@ public:
     enum class Status {
         Missing,    // no file yet: every value is absent
         Loaded,
-        Unreadable, // the file is there but could not be read (see errorText())
+        Unreadable, // the file is there but cannot be used (see errorText()): not
+                    // readable, binary, or text that yields no setting at all
     };
     // Strict refuses a file that is not UTF-8 (it is then Unreadable); Lenient
     // reads such a file as Windows-1252, the code page of older installations.
@@ -52,6 +53,8 @@ public:
     void save();
 
 private:
+    bool hasAnyKey() const;
+
     struct Data;
     QString m_path;
     Status m_status = Status::Missing;

@@ -1,6 +1,6 @@
 #include "core/settings/ListFile.h"
 
-#include "core/app/KelvoraError.h"
+#include "core/base/KelvoraError.h"
 #include "core/settings/StoredText.h"
 
 #include <QDir>

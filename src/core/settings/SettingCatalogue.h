@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/settings/SettingKey.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +23,7 @@ enum class SettingDefault {
 struct SettingDef
 {
     QString name;
+    SettingKey key;
     SettingHome home;
     SettingDefault kind;
     QString text;     // the default text; for settings key values, the default of an empty value

@@ -1,7 +1,8 @@
 #include "core/settings/Settings.h"
 
-#include "core/app/KelvoraError.h"
+#include "core/base/KelvoraError.h"
 #include "core/dates/DateText.h"
+#include "core/format/ColourText.h"
 #include "core/interaction/UserPort.h"
 #include "core/settings/IniFile.h"
 #include "core/settings/PasswordHash.h"
@@ -138,6 +139,7 @@ void Settings::assign(const QString& canonical, const QString& value)
 void Settings::loadSettingsFile()
 {
     const IniFile ini(m_locations.settingsFile);
+    m_settingsFileProblem = ini.status() == IniFile::Status::Unreadable ? ini.errorText() : QString();
     loadIniSettings(ini);
     loadReportFonts(ini);
 }
@@ -183,7 +185,7 @@ void Settings::saveReportFonts(IniFile& ini) const
         const FontSetting f = font(role);
         ini.setValue(kFont, k.name, f.name);
         ini.setIntValue(kFont, k.size, f.size);
-        ini.setValue(kFont, k.colour, f.colour);
+        ini.setValue(kFont, k.colour, storedForm(k.colour));
         ini.setIntValue(kFont, k.style, f.style);
     }
 }
@@ -254,7 +256,7 @@ bool Settings::writeSettingsKey(KeyStore& key, UserPort& port)
     bool failed = false;
     try {
         for (const QString& name : keyWriteOrder())
-            key.writeValue(name, value(name));
+            key.writeValue(name, storedForm(name));
     } catch (const KelvoraError&) {
         failed = true;
     }
@@ -281,7 +283,7 @@ void Settings::storeInSettingsFile(const Values& values)
     IniFile ini(m_locations.settingsFile);
     for (const auto& entry : values) {
         const QString& key = entry.first;
-        ini.setValue(definition(key).home == SettingHome::Font ? kFont : kDetail, key, value(key));
+        ini.setValue(definition(key).home == SettingHome::Font ? kFont : kDetail, key, storedForm(key));
     }
     ini.save();
 }
@@ -301,7 +303,7 @@ void Settings::storeInSettingsKey(KeyStore& key, const Values& values)
     for (const auto& [name, v] : values)
         setValue(name, v);
     for (const auto& entry : values)
-        key.writeValue(entry.first, value(entry.first));
+        key.writeValue(entry.first, storedForm(entry.first));
     key.commit();
 }
 
@@ -337,6 +339,24 @@ void Settings::setFont(FontRole role, const FontSetting& font)
 void Settings::normaliseFonts(FontRole role)
 {
     setFont(role, font(role));
+}
+
+// Colours are written back by name when they have one ("255" becomes "clRed"),
+// else in the "$00BBGGRR" form; a text that is no colour is kept as it is.
+QString Settings::storedForm(const QString& key) const
+{
+    static const QStringList colourKeys = {
+        settingName(SettingKey::Grad1Str),          settingName(SettingKey::Grad2Str),
+        settingName(SettingKey::Grad3Str),          settingName(SettingKey::Grad4Str),
+        settingName(SettingKey::StartColStr),       settingName(SettingKey::OwnerNameColorStr),
+        settingName(SettingKey::ServicesColorStr),  settingName(SettingKey::CompanyColor),
+        settingName(SettingKey::OthersColor),
+    };
+    const QString held = value(key);
+    if (!colourKeys.contains(canonicalName(key), Qt::CaseInsensitive))
+        return held;
+    const std::optional<quint32> colour = parseColourText(held);
+    return colour ? colourText(*colour) : held;
 }
 
 bool Settings::pictureAutoDisplay() const
@@ -377,30 +397,6 @@ bool Settings::startupPasswordMatches(const QString& typed) const
 void Settings::setStartupPassword(const QString& password)
 {
     assign(kEntryStr, password.isEmpty() ? QString() : hashPassword(password));
-}
-
-const QList<Settings::OfficeBox>& Settings::officeBoxes()
-{
-    static const QList<OfficeBox> boxes = {
-        {QStringLiteral("OwnerName"), QStringLiteral("NameStr")},
-        {QStringLiteral("Co"), QStringLiteral("Company")},
-        {QStringLiteral("CoDet"), QStringLiteral("CoDetStr")},
-        {QStringLiteral("ABN"), QStringLiteral("ABN")},
-        {QStringLiteral("Addr1"), QStringLiteral("Addr1Str")},
-        {QStringLiteral("Addr2"), QStringLiteral("Addr2Str")},
-        {QStringLiteral("Addr3"), QStringLiteral("Addr3Str")},
-        {QStringLiteral("Addr4"), QStringLiteral("Addr4Str")},
-        {QStringLiteral("Addr5"), QStringLiteral("Addr5Str")},
-        {QStringLiteral("Addr6"), QStringLiteral("Addr6Str")},
-        {QStringLiteral("Email"), QStringLiteral("EmailStr")},
-        {QStringLiteral("Fax"), QStringLiteral("FaxStr")},
-        {QStringLiteral("MPhone"), QStringLiteral("MPhoneStr")},
-        {QStringLiteral("WPhone"), QStringLiteral("WPhoneStr")},
-        {QStringLiteral("HPhone"), QStringLiteral("HPhoneStr")},
-        {QStringLiteral("Services"), QStringLiteral("ServicesStr")},
-        {QStringLiteral("Web"), QStringLiteral("WebStr")},
-    };
-    return boxes;
 }
 
 } // namespace kelvora

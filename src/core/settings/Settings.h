@@ -2,6 +2,7 @@
 
 #include "core/format/Regional.h"
 #include "core/settings/FontSetting.h"
+#include "core/settings/SettingKey.h"
 #include "core/settings/SettingsLocations.h"
 
 #include <QDate>
@@ -32,13 +33,6 @@ public:
     using Clock = std::function<QDate()>;
     using Values = QList<std::pair<QString, QString>>;
 
-    // An Office page box and the setting behind it.
-    struct OfficeBox
-    {
-        QString control;
-        QString key;
-    };
-
     static const QString kReadErrorMessage;  // "Exception 01: Registry Read Error."
     static const QString kWriteErrorMessage; // "Registry Exception 02: Information Saving Failed."
 
@@ -55,11 +49,16 @@ public:
     // Changes the held text (written with its store later). `Pix` and `PixStr`
     // are one value. A start-up password given in plain text is held hashed.
     void setValue(const QString& key, const QString& value);
+    QString value(SettingKey key) const { return value(settingName(key)); }
+    void setValue(SettingKey key, const QString& text) { setValue(settingName(key), text); }
 
     // ---- settings file ------------------------------------------------------
     // Opens the settings file, reads Detail then Font, releases it. A missing
-    // or unreadable file leaves every key at its default.
+    // or unusable file leaves every key at its default.
     void loadSettingsFile();
+    // Why the settings file read at start-up cannot be used (it will not be
+    // overwritten); empty when it was read or is simply not there yet.
+    const QString& settingsFileProblem() const { return m_settingsFileProblem; }
     void loadIniSettings(const IniFile& ini);
     void loadReportFonts(const IniFile& ini);
     // Opens the settings file, writes Font then Detail, releases it. Raises
@@ -87,8 +86,8 @@ public:
     void storeInSettingsKey(KeyStore& key, const Values& values);
 
     // ---- typed views --------------------------------------------------------
-    QString gstRate() const { return value(QStringLiteral("ApplyRate")); }
-    void setGstRate(const QString& rate) { setValue(QStringLiteral("ApplyRate"), rate); }
+    QString gstRate() const { return value(SettingKey::ApplyRate); }
+    void setGstRate(const QString& rate) { setValue(SettingKey::ApplyRate, rate); }
     // IIntStr, RIntStr or SIntStr as a whole number; 1 when it is not one.
     int frequencyIndex(const QString& key) const;
     FontSetting font(FontRole role) const;
@@ -109,9 +108,6 @@ public:
     // An empty text removes the password.
     void setStartupPassword(const QString& password);
 
-    // The Office page boxes in page order, by control name.
-    static const QList<OfficeBox>& officeBoxes();
-
 signals:
     void valueChanged(const QString& key, const QString& value);
 
@@ -121,11 +117,13 @@ private:
     void assign(const QString& canonical, const QString& value);
     void applyKeyFallbacks();
     void normaliseFonts(FontRole role);
+    QString storedForm(const QString& key) const;
 
     SettingsLocations m_locations;
     Regional m_regional;
     Clock m_today;
     QHash<QString, QString> m_values; // by lower-case canonical name
+    QString m_settingsFileProblem;
 };
 
 } // namespace kelvora

@@ -1,6 +1,6 @@
 #include "core/settings/StoredText.h"
 
-#include "core/app/KelvoraError.h"
+#include "core/base/KelvoraError.h"
 
 #include <QDir>
 #include <QFile>

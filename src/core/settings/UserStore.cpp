@@ -1,6 +1,6 @@
 #include "core/settings/UserStore.h"
 
-#include "core/app/KelvoraError.h"
+#include "core/base/KelvoraError.h"
 
 #include <QDir>
 

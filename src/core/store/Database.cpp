@@ -29,6 +29,8 @@ Database::Database(const QString& path) : m_path(path)
     try {
         openFile();
         checkTables();
+        // Only a file that has been accepted is changed in any way.
+        makeDurable();
     } catch (const DatabaseRefused&) {
         m_stores = {};
         m_handle = nullptr;
@@ -86,15 +88,6 @@ void Database::openFile()
             tables.step();
             tableCount = tables.column(0).i;
         }
-        try {
-            SqliteStatement(m_handle, "PRAGMA journal_mode=WAL").run();
-        } catch (const KelvoraError& e) {
-            // A file that cannot change its journal (read-only media) still opens;
-            // the rollback journal with synchronous=FULL keeps posts durable too.
-            qWarning("kelvora: %s stays in its journal mode: %s", qPrintable(m_path),
-                     qPrintable(e.message()));
-        }
-        exec("PRAGMA synchronous=FULL");
         // A file without any table is one whose making never finished (or an
         // empty file): it gets the four tables, as a missing file does.
         if (tableCount == 0)
@@ -104,6 +97,22 @@ void Database::openFile()
     } catch (const KelvoraError& e) {
         throw DatabaseRefused(
             QStringLiteral("The database %1 could not be read: %2").arg(m_path, e.message()));
+    }
+}
+
+void Database::makeDurable()
+{
+    try {
+        SqliteStatement(m_handle, "PRAGMA journal_mode=WAL").run();
+    } catch (const KelvoraError& e) {
+        // A file that cannot change its journal (read-only media) still opens;
+        // the rollback journal with synchronous=FULL keeps posts durable too.
+        qWarning("kelvora: %s stays in its journal mode: %s", qPrintable(m_path), qPrintable(e.message()));
+    }
+    try {
+        exec("PRAGMA synchronous=FULL");
+    } catch (const KelvoraError& e) {
+        throw DatabaseRefused(QStringLiteral("The database %1 could not be read: %2").arg(m_path, e.message()));
     }
 }
 

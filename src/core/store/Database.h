@@ -57,6 +57,7 @@ private:
 
     void openFile();
     void createTables();
+    void makeDurable();
     void checkTables();
     void exec(const QByteArray& sql);
 

@@ -1,6 +1,6 @@
 #include "core/store/SqliteStatement.h"
 
-#include "core/app/KelvoraError.h"
+#include "core/base/KelvoraError.h"
 
 #include <sqlite3.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/KelvoraError.h"
+#include "core/base/KelvoraError.h"
 
 namespace kelvora {
 

@@ -1,6 +1,6 @@
 #include "core/store/View.h"
 
-#include "core/app/KelvoraError.h"
+#include "core/base/KelvoraError.h"
 #include "core/store/Database.h"
 #include "core/store/SqliteStatement.h"
 #include "core/store/StoredDate.h"

@@ -1,7 +1,7 @@
 #include "gui/app/GuiUserPort.h"
 
 #include "core/app/AppInfo.h"
-#include "core/app/KelvoraError.h"
+#include "core/base/KelvoraError.h"
 
 #include <QApplication>
 #include <QBuffer>

@@ -1,6 +1,7 @@
 #include "gui/app/KelvoraApplication.h"
 
-#include "core/app/KelvoraError.h"
+#include "core/base/KelvoraError.h"
+#include "core/base/Reporter.h"
 
 #include <QMessageBox>
 
@@ -23,7 +24,7 @@ bool KelvoraApplication::notify(QObject* receiver, QEvent* event)
 void KelvoraApplication::report(const QString& message)
 {
     if (m_reporter)
-        m_reporter(message);
+        m_reporter->report(message);
     else
         QMessageBox::critical(activeWindow(), applicationName(), message);
 }

@@ -2,9 +2,9 @@
 
 #include <QApplication>
 
-#include <functional>
-
 namespace kelvora {
+
+class Reporter;
 
 // The application object. A failure that escapes every handler is caught at the
 // event loop, reported (error log, then the error box) and the program goes on.
@@ -12,17 +12,16 @@ class KelvoraApplication : public QApplication
 {
     Q_OBJECT
 public:
-    using Reporter = std::function<void(const QString& message)>;
-
     KelvoraApplication(int& argc, char** argv);
-    void setReporter(Reporter reporter) { m_reporter = std::move(reporter); }
+    // Failures go to `reporter` once the program has one; a plain box before that.
+    void setReporter(Reporter* reporter) { m_reporter = reporter; }
 
     bool notify(QObject* receiver, QEvent* event) override;
 
 private:
     void report(const QString& message);
 
-    Reporter m_reporter;
+    Reporter* m_reporter = nullptr;
 };
 
 } // namespace kelvora

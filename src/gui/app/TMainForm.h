@@ -1,36 +1,30 @@
 #pragma once
 
-#include "gui/app/HandlerGuard.h"
-#include "gui/widgets/GridColumn.h"
+#include "core/pages/PageId.h"
+#include "gui/widgets/HandlerGuard.h"
 
-#include <QHash>
+#include <QList>
 #include <QMainWindow>
 
-class QAction;
-class QLabel;
-class QLineEdit;
 class QMenu;
-class QPlainTextEdit;
 class QTabWidget;
-class QWidget;
 
 namespace kelvora {
 
-class AnalogClock;
-class BlinkLabel;
-class DataGrid;
-class DataMemo;
-class GradientButton;
-class GradientPanel;
+class ClientsPage;
+class ClipboardTarget;
+class DiaryPage;
+class LedgerPage;
+class MainMenu;
 class MainModel;
-class MonthCalendar;
-class RecordNavigator;
+class OfficePage;
+class PageBase;
 class UserPort;
-class View;
 
-// The main window: five pages over the model's four views and the owner's
-// particulars. It holds no state of its own beyond what the widgets show; every
-// step of start-up, show and close is the model's.
+// The main window: the page control with the five pages, the menu, the status
+// bar and the shared right-click menu, and the start-up, show and close wiring.
+// Every page's controls and handlers live in its page class; every step of
+// start-up, show and close is the model's.
 class TMainForm : public QMainWindow
 {
     Q_OBJECT
@@ -46,37 +40,26 @@ public:
     MainModel& model() { return m_model; }
     HandlerGuard& guard() { return m_guard; }
 
-    // Pages and the main controls, named as the rest of the program knows them.
     QTabWidget* PageControl = nullptr;
-    QWidget* TabDiary = nullptr;
-    QWidget* TabClients = nullptr;
-    QWidget* TabExpenses = nullptr;
-    QWidget* TabIncome = nullptr;
-    QWidget* TabOffice = nullptr;
     QMenu* PopupMenu1 = nullptr;
+    MainMenu* MainMenu1 = nullptr;
+    // The pages in tab order. Without a database the first four are stand-ins.
+    PageBase* TabDiary = nullptr;
+    PageBase* TabClients = nullptr;
+    PageBase* TabExpenses = nullptr;
+    PageBase* TabIncome = nullptr;
+    PageBase* TabOffice = nullptr;
+    // The pages as what they are; null for a stand-in.
+    DiaryPage* diaryPage() const;
+    ClientsPage* clientsPage() const;
+    LedgerPage* expensesPage() const;
+    LedgerPage* incomePage() const;
+    OfficePage* officePage() const;
 
-    DataGrid* DiaryGrid = nullptr;
-    DataGrid* NamesGrid = nullptr;
-    DataGrid* ExpendGrid = nullptr;
-    DataGrid* IncomeGrid = nullptr;
-    DataMemo* Daytime = nullptr;
-    DataMemo* ClientNotes = nullptr;
-    DataMemo* NoteExp = nullptr;
-    DataMemo* NoteInc = nullptr;
-    QPlainTextEdit* ToDo = nullptr;
-    QPlainTextEdit* Impt = nullptr;
-    MonthCalendar* Calendar = nullptr;
-    AnalogClock* Clock = nullptr;
-    GradientButton* NowBtn = nullptr;
-    BlinkLabel* DiaryHead = nullptr;
-    QLabel* Pix = nullptr;
-    QHash<QString, QLineEdit*> officeBoxes;
-
-    // Handlers.
-    void NowBtnClick();
     void Exit1Click();
     void Change1Click();
     void PageControlChange(int index);
+    void ClientHeadClick();
     void PopUpCopyClick();
     void PopUpCutClick();
     void PopUpPasteClick();
@@ -86,58 +69,24 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildMenu();
-    QFont plainFont() const;
-    void buildDiaryPage();
-    void buildClientsPage();
-    void buildExpensesPage();
-    void buildIncomePage();
-    void buildOfficePage();
-    void buildNoDataPages();
-    struct LedgerNames
-    {
-        const char* tab;
-        const char* caption;
-        const char* head;
-        const char* subHead;
-        const char* navigator;
-        const char* grid;
-        const char* notes;
-    };
-    struct LedgerPage
-    {
-        QWidget* tab = nullptr;
-        DataGrid* grid = nullptr;
-        DataMemo* notes = nullptr;
-    };
-    // The Expenses and Income pages share one arrangement.
-    LedgerPage buildLedgerPage(const LedgerNames& names, View& view, const QList<GridColumn>& columns);
-    DataGrid* makeGrid(View& view, const char* name);
-    GradientPanel* makeBand(const char* name, const QString& caption, QWidget* parent);
-    void applyColourScheme();
-    void applyOfficeFonts();
-    void showPicture();
+    void buildPages();
+    void addPage(PageBase* page, const QString& caption);
+    void buildPopupMenu();
+    void fitToScreen();
     void FormShow();
-    void calendarDateShown(const QDate& date);
-    void columnEntered(DataGrid* grid, const QString& field);
-    void clipboardCommand(int which);
-    void runClipboardCommand(void (MainModel::*onGrid)(View&, const QString&), void (MainModel::*onPicture)());
     void commitOpenEditors();
+    void runClipboardCommand(void (ClipboardTarget::*command)());
 
     MainModel& m_model;
     HandlerGuard m_guard;
-    QWidget* m_popupTarget = nullptr;
-    QList<GradientPanel*> m_bands;
-    QList<GradientButton*> m_buttons;
-    QList<QWidget*> m_colouredBoxes;
+    QList<PageBase*> m_pages;
+    ClipboardTarget* m_popupTarget = nullptr;
     int m_referenceWidth = 0;
     int m_lastPage = 0;
     bool m_shown = false;
     bool m_refused = false;
-    bool m_closing = false;
     bool m_destroyed = false;
 };
 

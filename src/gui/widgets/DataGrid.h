@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/widgets/GridColumn.h"
+#include "core/pages/GridColumn.h"
 #include "gui/widgets/ViewTableModel.h"
 
 #include <QList>

@@ -1,7 +1,7 @@
 #include "gui/widgets/RecordNavigator.h"
 
 #include "core/store/View.h"
-#include "gui/app/HandlerGuard.h"
+#include "gui/widgets/HandlerGuard.h"
 #include "gui/widgets/DataGrid.h"
 #include "gui/widgets/RecordDeletion.h"
 

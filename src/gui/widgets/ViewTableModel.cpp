@@ -4,7 +4,7 @@
 #include "core/format/NumberText.h"
 #include "core/store/StoredDate.h"
 #include "core/store/View.h"
-#include "gui/app/HandlerGuard.h"
+#include "gui/widgets/HandlerGuard.h"
 
 #include <QFont>
 

@@ -2,7 +2,7 @@
 
 #include "core/format/Regional.h"
 #include "core/store/Value.h"
-#include "gui/widgets/GridColumn.h"
+#include "core/pages/GridColumn.h"
 
 #include <QAbstractTableModel>
 #include <QColor>

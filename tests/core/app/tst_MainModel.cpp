@@ -1,4 +1,4 @@
-#include "core/app/KelvoraError.h"
+#include "core/base/KelvoraError.h"
 #include "core/app/MainModel.h"
 #include "core/settings/IniFile.h"
 #include "core/settings/ListFile.h"

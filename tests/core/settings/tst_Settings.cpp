@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "core/app/KelvoraError.h"
+#include "core/base/KelvoraError.h"
 #include "core/settings/IniFile.h"
 #include "core/settings/KeyStore.h"
 #include "core/settings/PasswordHash.h"

@@ -1,4 +1,4 @@
-#include "core/app/KelvoraError.h"
+#include "core/base/KelvoraError.h"
 #include "core/store/Database.h"
 #include "core/store/SqliteRules.h"
 #include "core/store/Transaction.h"

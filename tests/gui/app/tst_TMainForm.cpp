@@ -4,7 +4,7 @@
 #include "core/store/Database.h"
 #include "core/store/View.h"
 #include "gui/app/TMainForm.h"
-#include "gui/app/TPasswordDlg.h"
+#include "gui/dialogs/security/TPasswordDlg.h"
 #include "gui/widgets/DataGrid.h"
 #include "support/ScriptedUserPort.h"
 #include "support/TempDataFolder.h"

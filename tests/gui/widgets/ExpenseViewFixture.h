@@ -2,7 +2,7 @@
 
 #include "core/store/Database.h"
 #include "core/store/View.h"
-#include "gui/app/HandlerGuard.h"
+#include "gui/widgets/HandlerGuard.h"
 #include "support/ScriptedUserPort.h"
 #include "support/store/TempDatabase.h"
 

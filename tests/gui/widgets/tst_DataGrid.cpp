@@ -1,6 +1,6 @@
 #include "gui/widgets/DataGrid.h"
 
-#include "core/app/KelvoraError.h"
+#include "core/base/KelvoraError.h"
 #include "ExpenseViewFixture.h"
 
 #include <QHeaderView>

@@ -1,6 +1,6 @@
 #include "gui/app/GuiUserPort.h"
 
-#include "core/app/KelvoraError.h"
+#include "core/base/KelvoraError.h"
 
 #include <QApplication>
 #include <QBuffer>

@@ -1,6 +1,6 @@
-#include "gui/app/HandlerGuard.h"
+#include "gui/widgets/HandlerGuard.h"
 
-#include "core/app/KelvoraError.h"
+#include "core/base/KelvoraError.h"
 #include "support/ScriptedUserPort.h"
 
 #include <QPushButton>

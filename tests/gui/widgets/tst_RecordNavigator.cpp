@@ -1,6 +1,6 @@
 #include "gui/widgets/RecordNavigator.h"
 
-#include "core/app/KelvoraError.h"
+#include "core/base/KelvoraError.h"
 #include "ExpenseViewFixture.h"
 #include "gui/widgets/DataGrid.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/widgets/GridColumn.h"
+#include "core/pages/GridColumn.h"
 
 #include <QList>
 
@@ -15,6 +15,9 @@ QList<GridColumn> names(const Settings& settings);
 QList<GridColumn> expenses(const Settings& settings);
 QList<GridColumn> income(const Settings& settings);
 QList<GridColumn> diary();
+// Proportional resize of a column or box: width * newWidth / referenceWidth,
+// halves away from zero; the width itself while there is no reference yet.
+int scaledWidth(int width, int newWidth, int referenceWidth);
 } // namespace pagecolumns
 
 } // namespace kelvora

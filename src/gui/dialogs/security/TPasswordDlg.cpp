@@ -1,6 +1,7 @@
-#include "gui/app/TPasswordDlg.h"
+#include "gui/dialogs/security/TPasswordDlg.h"
 
-#include "core/app/MainModel.h"
+#include "core/security/StartupPassword.h"
+#include "core/settings/ColourScheme.h"
 #include "gui/widgets/ColourAdapter.h"
 #include "gui/widgets/GradientPanel.h"
 
@@ -15,7 +16,8 @@
 
 namespace kelvora {
 
-TPasswordDlg::TPasswordDlg(MainModel& model, QWidget* parent) : QDialog(parent), m_model(model)
+TPasswordDlg::TPasswordDlg(StartupPassword& password, const ColourScheme& scheme, QWidget* parent)
+    : QDialog(parent), m_password(password)
 {
     setObjectName(QStringLiteral("TPasswordDlg"));
     setWindowTitle(QStringLiteral(" Password  Required"));
@@ -23,10 +25,8 @@ TPasswordDlg::TPasswordDlg(MainModel& model, QWidget* parent) : QDialog(parent),
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);
 
-    const Settings& s = model.settings();
     m_panel = new GradientPanel(this);
-    m_panel->setColours(colourFromText(s.value(QStringLiteral("Grad1Str")), Qt::blue),
-                        colourFromText(s.value(QStringLiteral("Grad2Str")), Qt::green));
+    m_panel->setColours(toQColor(scheme.bandStart), toQColor(scheme.bandEnd));
     auto* label = new QLabel(QStringLiteral("Enter Password  ( Case Sensitive )"), m_panel);
     label->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
     PasswordInfo = new QLineEdit(m_panel);
@@ -67,7 +67,7 @@ bool TPasswordDlg::ask()
 void TPasswordDlg::OKBtnClick()
 {
     m_finished = true;
-    if (m_model.acceptStartupPassword(PasswordInfo->text()))
+    if (m_password.accept(PasswordInfo->text()))
         accept();
     else
         reject();
@@ -76,7 +76,7 @@ void TPasswordDlg::OKBtnClick()
 void TPasswordDlg::CancelBtnClick()
 {
     m_finished = true;
-    m_model.refuseStartupPassword();
+    m_password.refuse();
     reject();
 }
 
@@ -84,7 +84,7 @@ void TPasswordDlg::refuseClose()
 {
     m_finished = true;
     QApplication::beep();
-    m_model.startupPasswordAltF4();
+    m_password.altF4();
     reject();
 }
 

@@ -1,6 +1,8 @@
-#include "gui/app/PageColumns.h"
+#include "core/pages/PageColumns.h"
 
 #include "core/settings/Settings.h"
+
+#include <cmath>
 
 namespace kelvora::pagecolumns {
 
@@ -10,9 +12,9 @@ GridColumn col(const char* field, int width, const QString& title = {}, bool gre
     const QString name = QString::fromLatin1(field);
     return GridColumn{name, title.isEmpty() ? name : title, width, grey};
 }
-QString setting(const Settings& s, const char* key)
+QString setting(const Settings& s, SettingKey key)
 {
-    return s.value(QString::fromLatin1(key));
+    return s.value(key);
 }
 } // namespace
 
@@ -26,7 +28,7 @@ QList<GridColumn> names(const Settings& s)
         col("FirstName", 90),
         col("Surname", 110),
         col("ID", 60),
-        col("EntryDate", 96),
+        col("EntryDate", 90),
         col("Company", 150),
         col("ABN", 100, QStringLiteral("ABN")),
         col("AccountNo", 80, QStringLiteral("Account No")),
@@ -50,12 +52,12 @@ QList<GridColumn> names(const Settings& s)
         col("DOB", 96),
         col("Spouse", 90),
         col("Children", 110),
-        col("N1", 90, setting(s, "Alpha")),
-        col("N2", 70, setting(s, "Number")),
-        col("N3", 70, setting(s, "Money")),
+        col("N1", 90, setting(s, SettingKey::Alpha)),
+        col("N2", 70, setting(s, SettingKey::Number)),
+        col("N3", 70, setting(s, SettingKey::Money)),
         col("Hours", 50),
         col("Taxable", 78),
-        col("Tax", 84, setting(s, "VAT")),
+        col("Tax", 84, setting(s, SettingKey::VAT)),
         col("TaxExempt", 78, QStringLiteral("Tax Exempt")),
         col("PaidDate", 96),
         col("PaidWay", 70),
@@ -79,16 +81,16 @@ QList<GridColumn> expenses(const Settings& s)
         col("Invoice", 60),
         col("PaidBy", 60),
         col("Bank", 100, QStringLiteral("Summary")),
-        col("Tax", 84, setting(s, "VAT")),
+        col("Tax", 84, setting(s, SettingKey::VAT)),
         col("Office", 84),
         col("Other", 84),
         col("Phone", 84),
-        col("F1", 84, setting(s, "E1")),
-        col("F2", 84, setting(s, "E2")),
-        col("F3", 84, setting(s, "E3")),
-        col("F4", 84, setting(s, "E4")),
-        col("F5", 84, setting(s, "E5")),
-        col("F6", 84, setting(s, "E6")),
+        col("F1", 84, setting(s, SettingKey::E1)),
+        col("F2", 84, setting(s, SettingKey::E2)),
+        col("F3", 84, setting(s, SettingKey::E3)),
+        col("F4", 84, setting(s, SettingKey::E4)),
+        col("F5", 84, setting(s, SettingKey::E5)),
+        col("F6", 84, setting(s, SettingKey::E6)),
         col("F7", 84, QStringLiteral("Tax Free")),
         col("Ref", 50),
     };
@@ -112,15 +114,22 @@ QList<GridColumn> income(const Settings& s)
         col("ABN", 100),
         col("PaidBy", 60),
         col("Bank", 100, QStringLiteral("Summary")),
-        col("Tax", 84, setting(s, "VAT")),
+        col("Tax", 84, setting(s, SettingKey::VAT)),
         col("Interest", 84),
         col("Sales", 88),
-        col("F1", 84, setting(s, "I1")),
-        col("F2", 84, setting(s, "I2")),
-        col("F3", 84, setting(s, "I3")),
-        col("F4", 84, setting(s, "I4")),
+        col("F1", 84, setting(s, SettingKey::I1)),
+        col("F2", 84, setting(s, SettingKey::I2)),
+        col("F3", 84, setting(s, SettingKey::I3)),
+        col("F4", 84, setting(s, SettingKey::I4)),
         col("F5", 84, QStringLiteral("Tax Free")),
     };
+}
+
+int scaledWidth(int width, int newWidth, int referenceWidth)
+{
+    if (referenceWidth <= 0)
+        return width;
+    return int(std::lround(double(width) * double(newWidth) / double(referenceWidth)));
 }
 
 QList<GridColumn> diary()

@@ -8,7 +8,8 @@ class QPushButton;
 namespace kelvora {
 
 class GradientPanel;
-class MainModel;
+class StartupPassword;
+struct ColourScheme;
 
 // The start-up password prompt. One attempt: a wrong or empty password, Cancel,
 // or closing the box with Alt+F4 ends the program (the model shows why).
@@ -16,7 +17,7 @@ class TPasswordDlg : public QDialog
 {
     Q_OBJECT
 public:
-    TPasswordDlg(MainModel& model, QWidget* parent = nullptr);
+    TPasswordDlg(StartupPassword& password, const ColourScheme& scheme, QWidget* parent = nullptr);
 
     // True when the right password was given.
     bool ask();
@@ -34,7 +35,7 @@ private:
     void CancelBtnClick();
     void refuseClose();
 
-    MainModel& m_model;
+    StartupPassword& m_password;
     GradientPanel* m_panel = nullptr;
     bool m_finished = false;
 };

@@ -1,5 +1,5 @@
 #include "core/store/Database.h"
-#include "core/store/RefNumbering.h"
+#include "core/store/RefCounter.h"
 #include "core/store/Selection.h"
 #include "core/store/View.h"
 #include "support/store/TempDatabase.h"
@@ -17,7 +17,7 @@ struct Clients
     TempDatabase temp;
     std::unique_ptr<Database> db;
     std::unique_ptr<View> names;
-    qint64 last = 0;
+    std::unique_ptr<RefCounter> counter;
 
     explicit Clients(bool numbered = true)
     {
@@ -27,16 +27,15 @@ struct Clients
                            "(10, 'Brown'), (3, NULL)"));
         db = temp.open();
         names = std::make_unique<View>(*db, TableId::Names);
-        if (numbered) {
-            RefNumbering::FindLastClientRef(*names, last);
-            RefNumbering::attachNames(*names, last);
-        }
+        counter = std::make_unique<RefCounter>(*names, RefCounter::Kind::Clients);
+        if (numbered)
+            counter->findLast();
     }
 };
 
 } // namespace
 
-class TestRefNumbering : public QObject
+class TestRefCounter : public QObject
 {
     Q_OBJECT
 
@@ -51,28 +50,26 @@ private slots:
     void deletionLandingOnTheHighestClientFindsItAgain();
 };
 
-void TestRefNumbering::firstExpenseOfAnEmptyTableIsOne()
+void TestRefCounter::firstExpenseOfAnEmptyTableIsOne()
 {
     TempDatabase temp;
     auto db = temp.open();
     View expend(*db, TableId::Expense);
-    qint64 lastExpenseRef = -1;
-    RefNumbering::FindLastExpenseRef(expend, lastExpenseRef);
-    QCOMPARE(lastExpenseRef, 0);
+    RefCounter lastExpenseRef(expend, RefCounter::Kind::Expenses);
+    lastExpenseRef.findLast();
+    QCOMPARE(lastExpenseRef.value(), 0);
     QCOMPARE(expend.order(), QStringLiteral("Date"));
-    RefNumbering::attachExpend(expend, lastExpenseRef);
     expend.append();
     expend.setField(u"Expense", "Stamps");
     expend.post();
-    QCOMPARE(lastExpenseRef, 1);
+    QCOMPARE(lastExpenseRef.value(), 1);
     QCOMPARE(temp.scalar(QStringLiteral("SELECT Ref FROM Expense")).toInteger(), 1);
     QCOMPARE(temp.scalar(QStringLiteral("SELECT Invoice FROM Expense")).toString(), QStringLiteral("1"));
 
     // Income numbers the same way and has no invoice to fill.
     View income(*db, TableId::Income);
-    qint64 lastIncomeRef = 0;
-    RefNumbering::FindLastIncomeRef(income, lastIncomeRef);
-    RefNumbering::attachIncome(income, lastIncomeRef);
+    RefCounter lastIncomeRef(income, RefCounter::Kind::Income);
+    lastIncomeRef.findLast();
     income.append();
     income.setField(u"OrderNo", "A-1");
     income.post();
@@ -80,16 +77,15 @@ void TestRefNumbering::firstExpenseOfAnEmptyTableIsOne()
     QCOMPARE(income.asText(u"OrderNo"), QStringLiteral("A-1"));
 }
 
-void TestRefNumbering::typedInvoiceIsReplacedByTheRef()
+void TestRefCounter::typedInvoiceIsReplacedByTheRef()
 {
     TempDatabase temp;
     temp.open();
     temp.exec(QStringLiteral("INSERT INTO Expense (Ref, Invoice) VALUES (41, '41')"));
     auto db = temp.open();
     View expend(*db, TableId::Expense);
-    qint64 last = 0;
-    RefNumbering::FindLastExpenseRef(expend, last);
-    RefNumbering::attachExpend(expend, last);
+    RefCounter last(expend, RefCounter::Kind::Expenses);
+    last.findLast();
     expend.append();
     expend.setField(u"Invoice", "INV-9931");
     expend.post();
@@ -101,75 +97,77 @@ void TestRefNumbering::typedInvoiceIsReplacedByTheRef()
     expend.post();
     QCOMPARE(temp.scalar(QStringLiteral("SELECT Invoice FROM Expense WHERE Ref = 42")).toString(),
              QStringLiteral("INV-9931"));
-    QCOMPARE(last, 42);
+    QCOMPARE(last.value(), 42);
 }
 
-void TestRefNumbering::refAlreadyHeldIsKept_data()
+void TestRefCounter::refAlreadyHeldIsKept_data()
 {
     QTest::addColumn<qint64>("typedRef");
     QTest::newRow("zero") << qint64(0);
     QTest::newRow("a number below the counter") << qint64(5);
 }
 
-void TestRefNumbering::refAlreadyHeldIsKept()
+void TestRefCounter::refAlreadyHeldIsKept()
 {
     QFETCH(qint64, typedRef);
     TempDatabase temp;
+    temp.open();
+    temp.exec(QStringLiteral("INSERT INTO Expense (Ref) VALUES (20)"));
     auto db = temp.open();
     View expend(*db, TableId::Expense);
-    qint64 last = 20;
-    RefNumbering::attachExpend(expend, last);
+    RefCounter last(expend, RefCounter::Kind::Expenses);
+    last.findLast();
     expend.append();
     expend.setField(u"Ref", Value::integer(typedRef));
     expend.setField(u"Invoice", "typed");
     expend.post();
     QCOMPARE(expend.asInteger(u"Ref"), typedRef);
     QCOMPARE(expend.asText(u"Invoice"), QStringLiteral("typed"));
-    QCOMPARE(last, 20);
+    QCOMPARE(last.value(), 20);
 }
 
-void TestRefNumbering::findLastRefOrdersAndLeavesTheCursor()
+void TestRefCounter::findLastRefOrdersAndLeavesTheCursor()
 {
     Clients c;
-    QCOMPARE(c.last, 10);
+    QCOMPARE(c.counter->value(), 10);
     QCOMPARE(c.names->order(), QStringLiteral("Surname"));
     // The record with the highest Ref stays current in its new place.
     QCOMPARE(c.names->asInteger(u"Ref"), 10);
     QCOMPARE(c.names->currentRow(), 2); // NULL, adams, Brown, Moss, Young
 }
 
-void TestRefNumbering::counterIsNeverBelowTheTablesHighestRef()
+void TestRefCounter::counterIsNeverBelowTheTablesHighestRef()
 {
     // A view that hides the highest record must not make the next Ref a duplicate.
     Clients c(false);
     c.names->setSelection(Selection::contains(QStringLiteral("Surname"), QStringLiteral("o")));
-    RefNumbering::FindLastClientRef(*c.names, c.last);
-    QCOMPARE(c.last, 10);
+    c.counter->findLast();
+    QCOMPARE(c.counter->value(), 10);
 }
 
-void TestRefNumbering::deletingTheHighestClientKeepsTheCounter()
+void TestRefCounter::deletingTheHighestClientKeepsTheCounter()
 {
     Clients c;
     QVERIFY(c.names->locate(u"Ref", Value::integer(10)));
     c.names->deleteRecord();
-    QCOMPARE(c.last, 10);
+    QCOMPARE(c.counter->value(), 10);
     c.names->append();
     c.names->setField(u"Surname", "Next");
     c.names->post();
     QCOMPARE(c.names->asInteger(u"Ref"), 11);
 }
 
-void TestRefNumbering::deletionLandingOnTheHighestClientFindsItAgain()
+void TestRefCounter::deletionLandingOnTheHighestClientFindsItAgain()
 {
     Clients c;
     c.names->setOrder(QStringLiteral("Ref"));
     QVERIFY(c.names->locate(u"Ref", Value::integer(7)));
     c.names->deleteRecord(); // Ref 10 becomes current
-    QCOMPARE(c.last, 10);
+    QCOMPARE(c.counter->value(), 10);
     QCOMPARE(c.names->order(), QStringLiteral("Surname"));
     QCOMPARE(c.names->asInteger(u"Ref"), 10);
     QCOMPARE(c.names->currentRow(), 2);
 }
 
-QTEST_GUILESS_MAIN(TestRefNumbering)
-#include "tst_RefNumbering.moc"
+QTEST_GUILESS_MAIN(TestRefCounter)
+#include "tst_RefCounter.moc"

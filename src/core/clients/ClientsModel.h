@@ -1,0 +1,33 @@
+#pragma once
+
+#include "core/pages/GridColumn.h"
+#include "core/pages/PageModel.h"
+#include "core/store/RefCounter.h"
+
+namespace kelvora {
+
+// The Clients page without its widgets: the client view, its last-Ref counter,
+// and the picture of the current client.
+class ClientsModel : public PageModel
+{
+    Q_OBJECT
+public:
+    ClientsModel(PageContext context, Database& db, QObject* parent = nullptr);
+
+    RefCounter& refs() { return m_refs; }
+    QList<GridColumn> columns() const;
+    QString heading() const { return m_context.todayText(); }
+
+    // The current client's picture, the stored bytes; empty when none.
+    QByteArray picture() const;
+    // The right-click menu on the picture: Copy puts it on the clipboard; Cut
+    // also empties it; Paste stores the clipboard's picture. Both post.
+    void pictureCopy();
+    void pictureCut();
+    void picturePaste();
+
+private:
+    RefCounter m_refs;
+};
+
+} // namespace kelvora

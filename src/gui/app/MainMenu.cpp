@@ -1,0 +1,28 @@
+#include "gui/app/MainMenu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace kelvora {
+
+namespace {
+QAction* item(QMenu* menu, const char* caption, const char* name, const char* hint)
+{
+    QAction* action = menu->addAction(QString::fromLatin1(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    action->setStatusTip(QString::fromLatin1(hint));
+    return action;
+}
+} // namespace
+
+MainMenu::MainMenu(QMenuBar* bar) : QObject(bar)
+{
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    QMenu* file = bar->addMenu(QStringLiteral("File"));
+    Exit1 = item(file, "Exit", "Exit1", "Save everything and close Kelvora");
+    QMenu* password = bar->addMenu(QStringLiteral("Password"));
+    Change1 = item(password, "Change", "Change1", "Simple access password");
+}
+
+} // namespace kelvora

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QObject>
+
+class QAction;
+class QMenuBar;
+
+namespace kelvora {
+
+// The main window's menu bar. Each item is an action named as the program
+// knows it; the window connects what each one does.
+class MainMenu : public QObject
+{
+    Q_OBJECT
+public:
+    explicit MainMenu(QMenuBar* bar);
+
+    QAction* Exit1 = nullptr;   // "File" > "Exit"
+    QAction* Change1 = nullptr; // "Password" > "Change"
+};
+
+} // namespace kelvora
