@@ -76,6 +76,10 @@ private slots:
     void writeErrorOfRealStore();
     void settingsFileWriteOrder();
     void settingsFileWriteFailure();
+    void unusableSettingsFileIsKept_data();
+    void unusableSettingsFileIsKept();
+    void coloursWrittenBackByName_data();
+    void coloursWrittenBackByName();
     void tempDates_data();
     void tempDates();
     void startDateWrittenEmptyThenToday();
@@ -393,6 +397,57 @@ void tst_Settings::settingsFileWriteFailure()
     } catch (const KelvoraError& e) {
         QVERIFY2(e.message().startsWith(where().settingsFile + " could not be read ("), qPrintable(e.message()));
     }
+}
+
+void tst_Settings::unusableSettingsFileIsKept_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("a NUL after a good line") << QByteArray("[Detail]\r\nCompany=Kept Company\r\n\0\r\nABN=1\r\n", 38)
+                                             << "it holds a NUL byte, so it is not a text file";
+    QTest::newRow("binary without a NUL") << QByteArray("\x89PNG\x1a\x07junk=1\x03")
+                                          << "it holds control characters, so it is not a text file";
+    QTest::newRow("text without one key") << QByteArray("This is a letter to the bank,\nnot settings.\n")
+                                          << "no setting could be read from it";
+}
+
+void tst_Settings::unusableSettingsFileIsKept()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, problem);
+    QVERIFY(writeBytes(where().settingsFile, bytes));
+    const auto s = make();
+    s->loadSettingsFile();
+    QCOMPARE(s->settingsFileProblem(), problem);
+    // Nothing of it is half read: every key is at its default.
+    QCOMPARE(s->value("Company"), QString("Your Company"));
+    QVERIFY_THROWS_EXCEPTION(KelvoraError, s->saveSettingsFile());
+    QCOMPARE(readBytes(where().settingsFile), bytes);
+}
+
+void tst_Settings::coloursWrittenBackByName_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("held");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("decimal with a name") << "StartColStr" << "255" << "clRed";
+    QTest::newRow("decimal without a name") << "OwnerNameColorStr" << "1193046" << "$00123456";
+    QTest::newRow("hex form with a name") << "ServicesColorStr" << "$00FF0000" << "clBlue";
+    QTest::newRow("no colour at all") << "StartColStr" << "Lime green" << "Lime green";
+}
+
+void tst_Settings::coloursWrittenBackByName()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, held);
+    QFETCH(QString, written);
+    ScriptedUserPort port;
+    const auto s = make();
+    s->setValue(key, held);
+    RecordingKeyStore fake;
+    QVERIFY(s->writeSettingsKey(fake, port));
+    QCOMPARE(fake.values.value(key), written);
+    QCOMPARE(s->value(key), held);
 }
 
 void tst_Settings::tempDates_data()
