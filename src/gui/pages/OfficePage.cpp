@@ -107,8 +107,12 @@ void OfficePage::applyFonts()
 {
     for (const OfficeBox& b : officeParticulars()) {
         QLineEdit* edit = m_boxes.value(b.control);
-        if (!edit || !b.font)
+        if (!edit)
             continue;
+        if (!b.font) {
+            edit->setFont(plainFont());
+            continue;
+        }
         const FontSetting f = m_settings.font(*b.font);
         edit->setFont(fontOf(f));
         QPalette p = edit->palette();
