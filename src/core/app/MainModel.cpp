@@ -143,14 +143,15 @@ void MainModel::openDatabase()
     m_clientsModel = std::make_unique<ClientsModel>(c, *m_db);
     m_expensesModel = std::make_unique<LedgerModel>(c, *m_db, LedgerKind::Expenses);
     m_incomeModel = std::make_unique<LedgerModel>(c, *m_db, LedgerKind::Income);
+    m_incomeModel->setExpensesForBalances(m_expensesModel.get());
 }
 
 bool MainModel::show(const std::function<bool()>& askPassword)
 {
     if (hasDatabase()) {
         m_reporter.guarded([this] {
-            m_expensesModel->refs().findLast();
-            m_incomeModel->refs().findLast();
+            m_expensesModel->findLastRef();
+            m_incomeModel->findLastRef();
             m_clientsModel->refs().findLast();
         });
     }
