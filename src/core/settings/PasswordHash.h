@@ -11,7 +11,8 @@ namespace kelvora {
 // itself; both are still recognised so that their owners can start the program
 // and have the value replaced.
 
-enum class PasswordForm {
+enum class PasswordForm
+{
     None,      // empty: no password is set
     Plain,     // the password itself, from an older settings key
     Sha256,    // "sha256$<32 hex>$<64 hex>"
