@@ -1,7 +1,7 @@
 # Shared by run.sh and test.sh: the packages Kelvora needs to build and run.
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config
   qt6-base-dev libqt6sql6-sqlite qt6-charts-dev libgl-dev
-  libsimpleini-dev libsqlite3-dev fonts-dejavu-core fonts-liberation2)
+  libsimpleini-dev libsqlite3-dev libsodium-dev fonts-dejavu-core fonts-liberation2)
 
 kelvora_configure_and_build() {
   local dir="$1"; shift

@@ -125,8 +125,13 @@ void Settings::setValue(const QString& key, const QString& value)
 void Settings::assign(const QString& canonical, const QString& value)
 {
     QString held = value;
-    if (canonical == kEntryStr && !held.isEmpty() && !isPasswordHash(held))
-        held = hashPassword(held);
+    if (canonical == kEntryStr && passwordForm(held) == PasswordForm::Plain) {
+        try {
+            held = hashPassword(held);
+        } catch (const KelvoraError&) {
+            // Held as the older key had it; a matching start-up hashes it again.
+        }
+    }
     QString& slot = m_values[canonical.toLower()];
     if (slot == held)
         return;
@@ -388,10 +393,23 @@ bool Settings::hasStartupPassword() const
     return !value(kEntryStr).isEmpty();
 }
 
-bool Settings::startupPasswordMatches(const QString& typed) const
+bool Settings::startupPasswordMatches(const QString& typed)
 {
     const QString stored = value(kEntryStr);
-    return stored.isEmpty() ? typed.isEmpty() : passwordMatches(typed, stored);
+    if (stored.isEmpty())
+        return typed.isEmpty();
+    if (!passwordMatches(typed, stored))
+        return false;
+    // Only now is the password itself at hand, so a value in an older form or
+    // with older limits can be made afresh; the key gets it at the next save.
+    if (passwordNeedsRehash(stored)) {
+        try {
+            assign(kEntryStr, hashPassword(typed));
+        } catch (const KelvoraError&) {
+            // The old value still opens the program; the next start tries again.
+        }
+    }
+    return true;
 }
 
 void Settings::setStartupPassword(const QString& password)

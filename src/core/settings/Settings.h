@@ -47,7 +47,8 @@ public:
     // The held text. Raises KelvoraError for a name that is no setting.
     QString value(const QString& key) const;
     // Changes the held text (written with its store later). `Pix` and `PixStr`
-    // are one value. A start-up password given in plain text is held hashed.
+    // are one value. A start-up password given in plain text is held hashed
+    // (which takes a few tenths of a second).
     void setValue(const QString& key, const QString& value);
     QString value(SettingKey key) const { return value(settingName(key)); }
     void setValue(SettingKey key, const QString& text) { setValue(settingName(key), text); }
@@ -101,11 +102,15 @@ public:
     // Anything but exactly "mm/dd/yyyy" becomes "dd/mm/yyyy".
     void normaliseDateFormat();
 
-    // Start-up password (EntryStr, held as a salted hash).
+    // Start-up password (EntryStr, held as an Argon2id string; a plain value
+    // read from an older key is hashed as it is read).
     bool hasStartupPassword() const;
-    // With no password set, only the empty text matches.
-    bool startupPasswordMatches(const QString& typed) const;
-    // An empty text removes the password.
+    // With no password set, only the empty text matches. A match against a
+    // value in an older form or with older limits replaces the held value by a
+    // new hash, written with the settings key. Takes a few tenths of a second.
+    bool startupPasswordMatches(const QString& typed);
+    // An empty text removes the password. Raises KelvoraError, keeping the old
+    // password, when the new one cannot be hashed.
     void setStartupPassword(const QString& password);
 
 signals:

@@ -3,16 +3,14 @@
 #include "core/base/KelvoraError.h"
 #include "core/settings/IniFile.h"
 #include "core/settings/KeyStore.h"
-#include "core/settings/PasswordHash.h"
+#include "core/settings/PasswordFixtures.h"
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsTestFiles.h"
 #include "core/settings/UserStore.h"
 #include "support/ScriptedUserPort.h"
 
 using namespace kelvora;
-using kelvora::test::readBytes;
-using kelvora::test::ScriptedUserPort;
-using kelvora::test::writeBytes;
+using namespace kelvora::test;
 
 namespace {
 
@@ -90,7 +88,9 @@ private slots:
     void everyKeyRoundTrips();
     void dialogWritesAtOnce();
     void dialogWriteFailureKeepsHeldValue();
-    void startupPassword();
+    void startupPasswordForms_data();
+    void startupPasswordForms();
+    void startupPasswordChange();
     void unknownKeyIsRefused();
 
 private:
@@ -629,31 +629,83 @@ void tst_Settings::dialogWriteFailureKeepsHeldValue()
     QCOMPARE(s->value("Grad1Str"), QString("clTeal"));
 }
 
-void tst_Settings::startupPassword()
+void tst_Settings::startupPasswordForms_data()
 {
-    // An older key holds the password in plain text: accepted, and hashed at the next save.
-    QVERIFY(writeBytes(where().settingsKey, "[Kelvora]\nEntryStr=Secret\n"));
+    // Whatever the stored form, the password is "Secret". kNewHash: a hash made
+    // now, with the program's limits.
+    const QString kNewHash = QStringLiteral("new hash");
+    const QString kBroken = QStringLiteral("$argon2id$v=19$m=65536,t=2,p=1$broken");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("none, empty") << "" << "" << true << "";
+    QTest::newRow("none, typed") << "" << "Secret" << false << "";
+    // A plain value is hashed as it is read, so it never reaches the key again.
+    QTest::newRow("plain, right") << "Secret" << "Secret" << true << kNewHash;
+    QTest::newRow("plain, wrong") << "Secret" << "secret" << false << kNewHash;
+    QTest::newRow("plain, empty") << "Secret" << "" << false << kNewHash;
+    // A SHA-256 value can be replaced only once the password is typed.
+    QTest::newRow("sha256, right") << kShaSecret << "Secret" << true << kNewHash;
+    QTest::newRow("sha256, wrong") << kShaSecret << "secret" << false << kShaSecret;
+    QTest::newRow("sha256, empty") << kShaSecret << "" << false << kShaSecret;
+    QTest::newRow("argon2id, right") << kArgonSecret << "Secret" << true << kArgonSecret;
+    QTest::newRow("argon2id, wrong") << kArgonSecret << "secret" << false << kArgonSecret;
+    QTest::newRow("argon2id, empty") << kArgonSecret << "" << false << kArgonSecret;
+    QTest::newRow("older limits, right") << kArgonSecretWeak << "Secret" << true << kNewHash;
+    QTest::newRow("older limits, wrong") << kArgonSecretWeak << "secret" << false << kArgonSecretWeak;
+    QTest::newRow("garbage, itself") << kBroken << kBroken << false << kBroken;
+    QTest::newRow("garbage, right") << kBroken << "Secret" << false << kBroken;
+    QTest::newRow("garbage, empty") << kBroken << "" << false << kBroken;
+    QTest::newRow("above our limits, right") << kArgonSecretHeavy << "Secret" << false << kArgonSecretHeavy;
+}
+
+void tst_Settings::startupPasswordForms()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, typed);
+    QFETCH(bool, accepted);
+    QFETCH(QString, saved);
+    QVERIFY(writeBytes(where().settingsKey, "[Kelvora]\nEntryStr=" + stored.toUtf8() + "\n"));
     ScriptedUserPort port;
     const auto s = started(port);
-    QVERIFY(s->hasStartupPassword());
-    QVERIFY(s->startupPasswordMatches("Secret"));
-    QVERIFY(!s->startupPasswordMatches("secret"));
-    QVERIFY(!s->startupPasswordMatches(""));
+    QCOMPARE(s->hasStartupPassword(), !stored.isEmpty());
+    QCOMPARE(s->startupPasswordMatches(typed), accepted);
     QVERIFY(s->writeSettingsKey(port));
-    const QByteArray file = readBytes(where().settingsKey);
-    QVERIFY2(!file.contains("Secret"), file.constData());
-    QVERIFY(isPasswordHash(UserStore(where().settingsKey).readValue("EntryStr")));
-    QVERIFY(started(port)->startupPasswordMatches("Secret"));
+    QCOMPARE(port.log(), QStringList());
 
-    // Whatever way a password is set, only its hash is held.
+    const QString written = UserStore(where().settingsKey).readValue("EntryStr");
+    if (saved != QLatin1String("new hash")) {
+        QCOMPARE(written, saved);
+        return;
+    }
+    QVERIFY2(written.startsWith(kCurrentArgonPrefix), qPrintable(written));
+    QVERIFY(!readBytes(where().settingsKey).contains("Secret"));
+    const auto next = started(port);
+    QVERIFY(!next->startupPasswordMatches("secret"));
+    QVERIFY(next->startupPasswordMatches("Secret"));
+    QCOMPARE(next->value("EntryStr"), written); // nothing more to replace
+}
+
+void tst_Settings::startupPasswordChange()
+{
+    const auto s = make();
+    s->setStartupPassword(kAccented);
+    QVERIFY(s->value("EntryStr").startsWith(kCurrentArgonPrefix));
+    QVERIFY(s->hasStartupPassword());
+    QVERIFY(s->startupPasswordMatches(kAccented));
+    QVERIFY(!s->startupPasswordMatches(""));
+
+    // However a password is set, only its hash is held.
     s->setValue("EntryStr", "Other");
-    QVERIFY(isPasswordHash(s->value("EntryStr")));
+    QVERIFY(s->value("EntryStr").startsWith(kCurrentArgonPrefix));
     QVERIFY(s->startupPasswordMatches("Other"));
 
     s->setStartupPassword("");
     QVERIFY(!s->hasStartupPassword());
+    QCOMPARE(s->value("EntryStr"), QString());
     QVERIFY(s->startupPasswordMatches(""));
-    QVERIFY(!s->startupPasswordMatches("Secret"));
+    QVERIFY(!s->startupPasswordMatches("Other"));
 }
 
 void tst_Settings::unknownKeyIsRefused()
