@@ -59,7 +59,10 @@ void StartupPassword::Change1Click()
         m_port.messageDlg(QStringLiteral("The Password Was NOT changed "), MsgType::Information, MsgButton::OK);
         return;
     }
-    m_settings.setStartupPassword(first);
+    {
+        const BusyCursor busy(m_port);
+        m_settings.setStartupPassword(first);
+    }
     m_port.messageDlg(QStringLiteral("The Password has been changed.\r\n\r\nAn empty or a non-existant password stops "
                                      "the software startup prompt from appearing.\r\nie NO Password is set."),
                       MsgType::Information, MsgButton::OK);
