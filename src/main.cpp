@@ -3,6 +3,7 @@
 #include "core/app/DemoData.h"
 #include "core/app/MainModel.h"
 #include "core/format/Regional.h"
+#include "core/interaction/UnattendedUserPort.h"
 #include "core/settings/AppFolders.h"
 #include "gui/app/GuiUserPort.h"
 #include "gui/app/KelvoraApplication.h"
@@ -12,7 +13,6 @@
 #include <QDir>
 #include <QIcon>
 #include <QLocale>
-#include <QMessageBox>
 #include <QTimer>
 
 #include <cstdio>
@@ -70,21 +70,24 @@ int main(int argc, char** argv)
             return answer(line);
     }
 
-    kelvora::GuiUserPort port;
+    kelvora::GuiUserPort guiPort;
+    // A self-test answers nothing itself: any message it meets fails it, and is printed.
+    kelvora::UnattendedUserPort unattendedPort;
+    kelvora::UserPort& port = line.selfTest ? static_cast<kelvora::UserPort&>(unattendedPort) : guiPort;
     kelvora::AppFolders folders;
     try {
         folders = kelvora::AppFolders::resolve(line.dataDir);
         if (line.demo)
             kelvora::DemoData::writeFolder(folders, kelvora::AppFolders::settingsKeyFile(), QDate::currentDate());
     } catch (const std::exception& e) {
-        QMessageBox::critical(nullptr, QString::fromLatin1(kelvora::kApplicationTitle), QString::fromUtf8(e.what()));
+        port.messageDlg(QString::fromUtf8(e.what()), kelvora::MsgType::Error, kelvora::MsgButton::OK);
         return 1;
     }
 
     kelvora::MainModel model(folders, port, kelvora::Regional::fromLocale(QLocale::system()));
     app.setReporter([&model](const QString& message) { model.reportError(message); });
     kelvora::TMainForm window(model, port);
-    port.setParentWindow(&window);
+    guiPort.setParentWindow(&window);
     if (!window.FormCreate())
         return line.selfTest ? reportSelfTest(false, folders) : 0;
     window.show();
@@ -95,7 +98,9 @@ int main(int argc, char** argv)
                 app.exit(1);
         });
         const int status = app.exec();
-        return reportSelfTest(status == 0 && model.hasDatabase() && !window.isVisible(), folders);
+        const bool passed = status == 0 && model.hasDatabase() && !window.isVisible()
+                            && unattendedPort.messages().isEmpty();
+        return reportSelfTest(passed, folders);
     }
     return app.exec();
 }
