@@ -41,8 +41,8 @@ void setDesktopIdentity(QApplication& app)
 int reportSelfTest(bool passed, const kelvora::AppFolders& folders)
 {
     std::fprintf(passed ? stdout : stderr, "%s %s: self-test %s.\nProgram folder: %s\nData folder: %s\n",
-                 kelvora::kApplicationTitle, qPrintable(kelvora::applicationVersion()), passed ? "passed" : "failed",
-                 qPrintable(QDir::toNativeSeparators(folders.programFolder())),
+                 kelvora::kApplicationTitle, qPrintable(kelvora::applicationVersion()),
+                 passed ? "passed" : "failed", qPrintable(QDir::toNativeSeparators(folders.programFolder())),
                  qPrintable(QDir::toNativeSeparators(folders.dataFolder())));
     return passed ? 0 : 1;
 }
@@ -55,8 +55,8 @@ int main(int argc, char** argv)
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     kelvora::CommandLine line = kelvora::CommandLine::parse(arguments);
-    if (line.action == kelvora::CommandLine::Action::Print
-        || (line.action == kelvora::CommandLine::Action::Refuse && !line.mayHoldToolkitOptions))
+    if (line.action == kelvora::CommandLine::Action::Print ||
+        (line.action == kelvora::CommandLine::Action::Refuse && !line.mayHoldToolkitOptions))
         return answer(line);
 
     kelvora::KelvoraApplication app(argc, argv);
@@ -78,7 +78,8 @@ int main(int argc, char** argv)
     try {
         folders = kelvora::AppFolders::resolve(line.dataDir);
         if (line.demo)
-            kelvora::DemoData::writeFolder(folders, kelvora::AppFolders::settingsKeyFile(), QDate::currentDate());
+            kelvora::DemoData::writeFolder(folders, kelvora::AppFolders::settingsKeyFile(),
+                                           QDate::currentDate());
     } catch (const std::exception& e) {
         port.messageDlg(QString::fromUtf8(e.what()), kelvora::MsgType::Error, kelvora::MsgButton::OK);
         return 1;
@@ -98,8 +99,8 @@ int main(int argc, char** argv)
                 app.exit(1);
         });
         const int status = app.exec();
-        const bool passed = status == 0 && model.hasDatabase() && !window.isVisible()
-                            && unattendedPort.messages().isEmpty();
+        const bool passed =
+            status == 0 && model.hasDatabase() && !window.isVisible() && unattendedPort.messages().isEmpty();
         return reportSelfTest(passed, folders);
     }
     return app.exec();

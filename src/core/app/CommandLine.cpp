@@ -60,7 +60,8 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         QStringLiteral("DIR"));
     const QCommandLineOption demo(
         QStringLiteral("demo"),
-        QStringLiteral("Fill an empty data folder with a sample business's records first, to try the program."));
+        QStringLiteral(
+            "Fill an empty data folder with a sample business's records first, to try the program."));
     const QCommandLineOption selfTest(
         QStringLiteral("self-test"),
         QStringLiteral("Open the books, show the main window and close it again as the user would, then "
@@ -82,7 +83,9 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         return line;
     }
     if (!parser.positionalArguments().isEmpty())
-        return refusal(arguments, QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
+        return refusal(
+            arguments,
+            QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
     if (parser.isSet(dataDir) && parser.value(dataDir).trimmed().isEmpty())
         return refusal(arguments, QStringLiteral("The folder given with --data-dir is empty."));
 

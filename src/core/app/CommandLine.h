@@ -10,10 +10,11 @@ namespace kelvora {
 // system is touched (they work over ssh and in scripts without a display).
 struct CommandLine
 {
-    enum class Action {
-        Run,     // start the program
-        Print,   // print `text` on standard output and end with status 0 (--help, --version)
-        Refuse,  // print `text` on standard error and end with status kUsageStatus
+    enum class Action
+    {
+        Run,    // start the program
+        Print,  // print `text` on standard output and end with status 0 (--help, --version)
+        Refuse, // print `text` on standard error and end with status kUsageStatus
     };
     // The status of a command line that could not be understood, as most Unix tools use.
     static constexpr int kUsageStatus = 2;

@@ -32,7 +32,8 @@ MsgButton UnattendedUserPort::messageDlg(const QString& text, MsgType, MsgButton
     return closedAnswer(buttons);
 }
 
-QString UnattendedUserPort::inputBox(const QString& caption, const QString& prompt, const QString& defaultText)
+QString UnattendedUserPort::inputBox(const QString& caption, const QString& prompt,
+                                     const QString& defaultText)
 {
     tell(caption + QStringLiteral(": ") + prompt);
     return defaultText;

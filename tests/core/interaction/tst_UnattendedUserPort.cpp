@@ -22,10 +22,11 @@ void tst_UnattendedUserPort::boxAnsweredAsClosed_data()
     QTest::newRow("no buttons given") << MsgButton::None << MsgButton::OK;
     // "Do you wish to Quit ?" closed is No: the program does not act on a question nobody read.
     QTest::newRow("Yes No") << (MsgButton::Yes | MsgButton::No) << MsgButton::No;
-    QTest::newRow("Yes No Cancel") << (MsgButton::Yes | MsgButton::No | MsgButton::Cancel) << MsgButton::Cancel;
+    QTest::newRow("Yes No Cancel") << (MsgButton::Yes | MsgButton::No | MsgButton::Cancel)
+                                   << MsgButton::Cancel;
     QTest::newRow("OK Cancel") << (MsgButton::OK | MsgButton::Cancel) << MsgButton::Cancel;
-    QTest::newRow("Abort Retry Ignore") << (MsgButton::Abort | MsgButton::Retry | MsgButton::Ignore)
-                                        << MsgButton::Ignore;
+    QTest::newRow("Abort Retry Ignore")
+        << (MsgButton::Abort | MsgButton::Retry | MsgButton::Ignore) << MsgButton::Ignore;
     QTest::newRow("Yes YesToAll") << (MsgButton::Yes | MsgButton::YesToAll) << MsgButton::YesToAll;
 }
 
