@@ -15,3 +15,6 @@ kelvora_configure_and_build() {
   cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
   cmake --build "$dir" --parallel "$(nproc)"
 }
+
+# Making the Debian package and checking what is installed; not needed to run Kelvora.
+PACKAGE_TOOLS=(dpkg-dev file desktop-file-utils appstream)

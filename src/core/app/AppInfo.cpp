@@ -4,7 +4,8 @@ namespace kelvora {
 
 QString applicationVersion()
 {
-    return QStringLiteral("0.1.0");
+    // The project's version in CMakeLists.txt, so the program and its package agree.
+    return QStringLiteral(KELVORA_VERSION);
 }
 
 } // namespace kelvora
