@@ -1,6 +1,6 @@
 #include "core/settings/PasswordHash.h"
 
-#include "core/app/KelvoraError.h"
+#include "core/base/KelvoraError.h"
 
 #include <QByteArray>
 #include <QCryptographicHash>

@@ -313,6 +313,7 @@ private slots:
         QVERIFY(e.locate(u"Ref", Value::integer(1)));
         e.edit();
         e.setField(u"Ref", Value::integer(2));
+        m_port.clearLog();
         int asked = 0;
         QVERIFY(!m->show([&] {
             ++asked;
