@@ -21,6 +21,9 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar)
     bar->setObjectName(QStringLiteral("MainMenu1"));
     QMenu* file = bar->addMenu(QStringLiteral("File"));
     Exit1 = item(file, "Exit", "Exit1", "Save everything and close Kelvora");
+    QMenu* configure = bar->addMenu(QStringLiteral("Configure"));
+    configure->setObjectName(QStringLiteral("Configure1"));
+    GSTApplyRate1 = item(configure, "GST Apply Rate", "GSTApplyRate1", "Set the GST rate the ledger buttons use");
     QMenu* password = bar->addMenu(QStringLiteral("Password"));
     Change1 = item(password, "Change", "Change1", "Simple access password");
 }

@@ -17,6 +17,7 @@ public:
 
     QAction* Exit1 = nullptr;   // "File" > "Exit"
     QAction* Change1 = nullptr; // "Password" > "Change"
+    QAction* GSTApplyRate1 = nullptr; // "Configure" > "GST Apply Rate"
 };
 
 } // namespace kelvora

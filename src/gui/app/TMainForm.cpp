@@ -2,6 +2,7 @@
 
 #include "core/app/AppInfo.h"
 #include "core/app/MainModel.h"
+#include "core/ledger/GstRate.h"
 #include "core/settings/ColourScheme.h"
 #include "gui/app/MainMenu.h"
 #include "gui/dialogs/security/TPasswordDlg.h"
@@ -58,6 +59,9 @@ bool TMainForm::FormCreate()
     MainMenu1 = new MainMenu(menuBar());
     connect(MainMenu1->Exit1, &QAction::triggered, this, &TMainForm::Exit1Click);
     connect(MainMenu1->Change1, &QAction::triggered, this, &TMainForm::Change1Click);
+    connect(MainMenu1->GSTApplyRate1, &QAction::triggered, this, [this] {
+        m_guard.run([this] { gstrate::GSTApplyRate1Click(m_model.settings(), m_model.port()); });
+    });
     buildPages();
     for (PageBase* page : std::as_const(m_pages))
         page->applyColourScheme(m_model.colourScheme());

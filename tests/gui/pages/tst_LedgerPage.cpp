@@ -2,6 +2,8 @@
 #include "gui/MainFormFixture.h"
 #include "gui/pages/LedgerPage.h"
 #include "gui/pages/PageGrid.h"
+#include "gui/pages/parts/TotalsFooter.h"
+#include "gui/widgets/GradientButton.h"
 #include "gui/widgets/DataMemo.h"
 
 #include <QApplication>
@@ -163,6 +165,59 @@ private slots:
         QTest::keyClick(grid, Qt::Key_Return, Qt::ShiftModifier);
         QCOMPARE(grid->view().currentRow(), 0);
         QCOMPARE(grid->currentField(), lastField);
+    }
+
+    void splitThenSumFillsTheFooter_data()
+    {
+        QTest::addColumn<LedgerKind>("kind");
+        QTest::addColumn<QString>("amountField");
+        QTest::addColumn<QString>("splitButton");
+        QTest::addColumn<QString>("sumButton");
+        QTest::addColumn<QString>("taxBox");
+        QTest::addColumn<QString>("bankBox");
+        QTest::newRow("expenses") << LedgerKind::Expenses << "F2" << "GSTBtn" << "TotExpBtn" << "GSTExp" << "BankExp";
+        QTest::newRow("income") << LedgerKind::Income << "Sales" << "SplitIncGSTBtn" << "TotIncBtn" << "IncGST"
+                                << "BankInc";
+    }
+    void splitThenSumFillsTheFooter()
+    {
+        QFETCH(LedgerKind, kind);
+        QFETCH(QString, amountField);
+        QFETCH(QString, splitButton);
+        QFETCH(QString, sumButton);
+        QFETCH(QString, taxBox);
+        QFETCH(QString, bankBox);
+        LedgerPage* page = open(kind, 1);
+        QVERIFY(page);
+        View& view = page->Grid->view();
+        view.edit();
+        view.setField(amountField, 110.0);
+        auto* split = page->findChild<GradientButton*>(splitButton);
+        auto* sum = page->findChild<GradientButton*>(sumButton);
+        QVERIFY(split && sum);
+        QTest::mouseClick(split, Qt::LeftButton);
+        QCOMPARE(view.asFloat(u"Bank"), 110.0);
+        QCOMPARE(page->Grid->currentField(), QStringLiteral("Tag"));
+        QCOMPARE(sum->captionColour(), QColor(Qt::red));
+        QTest::mouseClick(sum, Qt::LeftButton);
+        QCOMPARE(sum->captionColour(), QColor(Qt::white));
+        QCOMPARE(page->Footer->box(taxBox)->text(), QStringLiteral("$10.00"));
+        QCOMPARE(page->Footer->box(bankBox)->text(), QStringLiteral("$110.00"));
+    }
+
+    void theRateIsTypedOnTheExpensesPageOnly()
+    {
+        QVERIFY(f->start());
+        QLineEdit* apply = f->form->expensesPage()->RateBox;
+        QLineEdit* applyInc = f->form->incomePage()->RateBox;
+        QCOMPARE(apply->objectName(), QStringLiteral("Apply"));
+        QCOMPARE(applyInc->objectName(), QStringLiteral("ApplyInc"));
+        apply->selectAll();
+        QTest::keyClicks(apply, QStringLiteral("12.5"));
+        QCOMPARE(applyInc->text(), QStringLiteral("12.5"));
+        QTest::keyClicks(applyInc, QStringLiteral("9"));
+        QCOMPARE(applyInc->text(), QStringLiteral("12.5"));
+        QCOMPARE(f->model->settings().gstRate(), QStringLiteral("12.5"));
     }
 };
 
