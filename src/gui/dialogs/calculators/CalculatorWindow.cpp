@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -118,27 +119,42 @@ QLabel* CalculatorWindow::makeLabel(const QString& text)
     return label;
 }
 
-QGridLayout* CalculatorWindow::addSection(const QString& title, int column)
+QVBoxLayout* CalculatorWindow::bodyColumn(int column)
 {
     while (m_bodyColumns->count() <= column) {
         auto* columnLayout = new QVBoxLayout;
         columnLayout->setSpacing(6);
+        // The first column keeps its natural width; later ones (the schedule) take the rest.
         m_bodyColumns->addLayout(columnLayout, m_bodyColumns->count() == 0 ? 0 : 1);
     }
-    auto* columnLayout = static_cast<QVBoxLayout*>(m_bodyColumns->itemAt(column)->layout());
-    if (columnLayout->count() > 0)
-        columnLayout->addSpacing(10);
+    return static_cast<QVBoxLayout*>(m_bodyColumns->itemAt(column)->layout());
+}
+
+QGridLayout* CalculatorWindow::addSection(const QString& title, int column)
+{
+    // The sections of a column share one grid, so their boxes line up.
+    QGridLayout* grid = m_sections.value(column);
+    if (!grid) {
+        grid = new QGridLayout;
+        grid->setHorizontalSpacing(12);
+        grid->setVerticalSpacing(6);
+        grid->setColumnMinimumWidth(1, 170);
+        QVBoxLayout* columnLayout = bodyColumn(column);
+        columnLayout->addLayout(grid);
+        columnLayout->addStretch();
+        m_sections.insert(column, grid);
+    }
+    int row = grid->count() == 0 ? 0 : grid->rowCount();
+    if (row > 0) {
+        grid->setRowMinimumHeight(row, 14);
+        ++row;
+    }
     QLabel* heading = makeLabel(title);
     QFont bold = heading->font();
     bold.setBold(true);
     bold.setPixelSize(15);
     heading->setFont(bold);
-    columnLayout->addWidget(heading);
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(12);
-    grid->setVerticalSpacing(6);
-    grid->setColumnMinimumWidth(1, 170);
-    columnLayout->addLayout(grid);
+    grid->addWidget(heading, row, 0, 1, 2);
     return grid;
 }
 
@@ -271,8 +287,6 @@ GradientButton* CalculatorWindow::addCalcButton(QGridLayout* grid, const QString
 
 QPlainTextEdit* CalculatorWindow::addMemo(const QString& name, const QString& hint, int column)
 {
-    while (m_bodyColumns->count() <= column)
-        m_bodyColumns->addLayout(new QVBoxLayout, 1);
     auto* memo = new QPlainTextEdit(BodyPanel);
     registerControl(memo, name, hint);
     colourBox(memo);
@@ -280,7 +294,7 @@ QPlainTextEdit* CalculatorWindow::addMemo(const QString& name, const QString& hi
     memo->setTabChangesFocus(false);
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    static_cast<QVBoxLayout*>(m_bodyColumns->itemAt(column)->layout())->addWidget(memo);
+    bodyColumn(column)->addWidget(memo);
     return memo;
 }
 
@@ -309,6 +323,8 @@ void CalculatorWindow::refresh(const QString& control)
     const QString text = m_model.text(control);
     if (auto* panel = qobject_cast<GradientPanel*>(widget)) {
         panel->setCaption(text);
+        // The head's buttons start right of its caption.
+        m_headButtons->setContentsMargins(QFontMetrics(panel->font()).horizontalAdvance(text) + 40, 8, 12, 8);
     } else if (auto* button = qobject_cast<GradientButton*>(widget)) {
         applyLook(button, control);
     } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {

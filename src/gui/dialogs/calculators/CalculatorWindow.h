@@ -13,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QStatusBar;
+class QVBoxLayout;
 
 namespace kelvora {
 
@@ -95,6 +96,7 @@ private:
     QLineEdit* addBox(QGridLayout* grid, const QString& name, const QString& label, const QString& hint);
     void registerControl(QWidget* control, const QString& name, const QString& hint);
     QLabel* makeLabel(const QString& text);
+    QVBoxLayout* bodyColumn(int column);
 
     std::unique_ptr<CalculatorForm> m_owned;
     CalculatorForm& m_model;
@@ -102,6 +104,7 @@ private:
     QHash<QString, QWidget*> m_controls;
     QHBoxLayout* m_headButtons = nullptr;
     QHBoxLayout* m_bodyColumns = nullptr;
+    QHash<int, QGridLayout*> m_sections;
     bool m_shown = false;
     bool m_closed = false;
 };

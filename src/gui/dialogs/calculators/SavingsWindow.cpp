@@ -22,9 +22,13 @@ SavingsWindow::AnnuityTerms SavingsWindow::addAnnuityTerms(QGridLayout* requirem
                          QStringLiteral("Select frequency of repayments"))};
 }
 
-void SavingsWindow::finish(QGridLayout* requirements)
+void SavingsWindow::addCalculate(QGridLayout* requirements)
 {
     CalcBtn = addCalcButton(requirements, QStringLiteral("Calculate Loan and Enable Printing"));
+}
+
+void SavingsWindow::finish()
+{
     connectClick(CalcBtn, [this] { model().CalcBtnClick(); });
     connectClick(PrintBtn, [this] { model().PrintBtnClick(); });
     refreshAll();

@@ -30,8 +30,10 @@ protected:
         QComboBox* EdPeriod;
     };
     AnnuityTerms addAnnuityTerms(QGridLayout* requirements);
-    // Adds Calculate under the requirements and wires the three buttons.
-    void finish(QGridLayout* requirements);
+    // Calculate, under the requirements.
+    void addCalculate(QGridLayout* requirements);
+    // Once every box is there: wires the three buttons and shows the model.
+    void finish();
 };
 
 } // namespace kelvora

@@ -14,6 +14,8 @@ TAnnRForm::TAnnRForm(const CalculatorContext& context, HandlerGuard& guard, QWid
     EdPMT = addInput(needs, QStringLiteral("EdPMT"), QStringLiteral("Payment made"),
                      QStringLiteral("Amount of regular payment made."));
 
+    addCalculate(needs);
+
     QGridLayout* outcome = addSection(QStringLiteral("Annuity Outcome"));
     EdPays = addOutput(outcome, QStringLiteral("EdPays"), QStringLiteral("Number of Repayments"),
                        QStringLiteral("Number of repayments made."));
@@ -27,7 +29,7 @@ TAnnRForm::TAnnRForm(const CalculatorContext& context, HandlerGuard& guard, QWid
                      QStringLiteral("Amount paid into fund each year"));
     EdAIR = addOutput(outcome, QStringLiteral("EdAIR"), QStringLiteral("Annual Interest Received"),
                       QStringLiteral("Average annual interest received"));
-    finish(needs);
+    finish();
 }
 
 } // namespace kelvora

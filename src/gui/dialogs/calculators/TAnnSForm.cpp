@@ -14,6 +14,8 @@ TAnnSForm::TAnnSForm(const CalculatorContext& context, HandlerGuard& guard, QWid
     EdTime = terms.EdTime;
     EdPeriod = terms.EdPeriod;
 
+    addCalculate(needs);
+
     QGridLayout* outcome = addSection(QStringLiteral("Annuity Outcome"));
     EdPays = addOutput(outcome, QStringLiteral("EdPays"), QStringLiteral("Number of Repayments"),
                        QStringLiteral("Number of repayments to make."));
@@ -27,7 +29,7 @@ TAnnSForm::TAnnSForm(const CalculatorContext& context, HandlerGuard& guard, QWid
                      QStringLiteral("Average interest per period."));
     EdAAI = addOutput(outcome, QStringLiteral("EdAAI"), QStringLiteral("Average Annual Interest"),
                       QStringLiteral("Average interest received per year."));
-    finish(needs);
+    finish();
 }
 
 } // namespace kelvora

@@ -15,6 +15,8 @@ TInvestForm::TInvestForm(const CalculatorContext& context, HandlerGuard& guard, 
     Period = addFrequency(needs, QStringLiteral("Period"), QStringLiteral("Payments"),
                           QStringLiteral("Select frequency of repayments"));
 
+    addCalculate(needs);
+
     QGridLayout* outcome = addSection(QStringLiteral("Loan Outcome"));
     EdPays = addOutput(outcome, QStringLiteral("EdPays"), QStringLiteral("Number of Repayments"),
                        QStringLiteral("Number of repayments to make."));
@@ -28,7 +30,7 @@ TInvestForm::TInvestForm(const CalculatorContext& context, HandlerGuard& guard, 
                       QStringLiteral("Average interest paid per year."));
     EdTot = addOutput(outcome, QStringLiteral("EdTot"), QStringLiteral("Accumulated Value"),
                       QStringLiteral("Total Principal plus Interest."));
-    finish(needs);
+    finish();
 }
 
 } // namespace kelvora
