@@ -44,14 +44,14 @@ void tst_TBorrowForm::calculatesThroughTheControls()
     auto* princ = form.findChild<QLineEdit*>(QStringLiteral("EdPrinc"));
     auto* period = form.findChild<QComboBox*>(QStringLiteral("Period"));
     auto* calc = form.findChild<GradientButton*>(QStringLiteral("CalcBtn"));
-    auto* specs = form.findChild<GradientButton*>(QStringLiteral("LoanSpecsBtn"));
-    QVERIFY(princ && period && calc && specs);
+    auto* specifics = form.findChild<GradientButton*>(QStringLiteral("LoanSpecsBtn"));
+    QVERIFY(princ && period && calc && specifics);
     QCOMPARE(form.windowTitle(), QStringLiteral(" Borrowings"));
     QCOMPARE(princ->text(), QStringLiteral("10000"));
     QCOMPARE(period->currentText(), QStringLiteral("Select"));
     QCOMPARE(period->lineEdit()->palette().color(QPalette::Text), QColor(Qt::red));
     QVERIFY(!calc->isEnabled());
-    QVERIFY(!specs->isEnabled());
+    QVERIFY(!specifics->isEnabled());
 
     QTest::keyClicks(form.findChild<QLineEdit*>(QStringLiteral("EdRate")), QStringLiteral("5"));
     QTest::keyClicks(form.findChild<QLineEdit*>(QStringLiteral("EdTime")), QStringLiteral("10"));
@@ -72,11 +72,11 @@ void tst_TBorrowForm::calculatesThroughTheControls()
     QCOMPARE(calc->startColour(), QColor(0, 0xFF, 0));
     QCOMPARE(calc->captionColour(), QColor(Qt::blue));
     QCOMPARE(period->lineEdit()->palette().color(QPalette::Text), QColor(Qt::black));
-    QVERIFY(specs->isEnabled());
+    QVERIFY(specifics->isEnabled());
 
-    QTest::mouseClick(specs, Qt::LeftButton);
+    QTest::mouseClick(specifics, Qt::LeftButton);
     QVERIFY(f.port.clipboard.startsWith(QStringLiteral("Reducing Interest\r\n")));
-    QCOMPARE(specs->startColour(), QColor(0, 0xFF, 0));
+    QCOMPARE(specifics->startColour(), QColor(0, 0xFF, 0));
     QCOMPARE(calc->captionColour(), QColor(Qt::red));
 
     // A text that is no number: the error box, and the window stays.
@@ -94,10 +94,11 @@ void tst_TBorrowForm::hintsReachTheStatusBar()
     HandlerGuard guard(f.port, [](const QString&) {});
     TBorrowForm form(f.context(), guard);
     form.show();
-    auto* specs = form.findChild<GradientButton*>(QStringLiteral("LoanSpecsBtn"));
-    QCOMPARE(specs->toolTip(), QStringLiteral("Copy Loan Specifics to ClipBoard\nEnabled after Calculated"));
-    QStatusTipEvent tip(specs->statusTip());
-    QApplication::sendEvent(specs, &tip);
+    auto* specifics = form.findChild<GradientButton*>(QStringLiteral("LoanSpecsBtn"));
+    QCOMPARE(specifics->toolTip(),
+             QStringLiteral("Copy Loan Specifics to ClipBoard\nEnabled after Calculated"));
+    QStatusTipEvent tip(specifics->statusTip());
+    QApplication::sendEvent(specifics, &tip);
     QCOMPARE(form.findChild<QStatusBar*>(QStringLiteral("StatusBar"))->currentMessage(),
              QStringLiteral("Copy Loan Specifics to ClipBoard  -  Enabled after Calculated"));
 }
