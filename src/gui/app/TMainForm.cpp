@@ -5,6 +5,7 @@
 #include "core/ledger/GstRate.h"
 #include "core/settings/ColourScheme.h"
 #include "gui/app/MainMenu.h"
+#include "gui/dialogs/calculators/LoansMenu.h"
 #include "gui/dialogs/security/TPasswordDlg.h"
 #include "gui/pages/ClientsPage.h"
 #include "gui/pages/ClipboardTarget.h"
@@ -62,6 +63,8 @@ bool TMainForm::FormCreate()
     connect(MainMenu1->GSTApplyRate1, &QAction::triggered, this, [this] {
         m_guard.run([this] { gstrate::GSTApplyRate1Click(m_model.settings(), m_model.port()); });
     });
+    addLoansMenu(menuBar(), m_model.settings(), m_model.regional(), m_model.folders(), m_guard, this,
+                 [this] { return m_model.today(); });
     buildPages();
     for (PageBase* page : std::as_const(m_pages))
         page->applyColourScheme(m_model.colourScheme());

@@ -1,7 +1,7 @@
 #include "gui/dialogs/calculators/CalculatorWindow.h"
 
 #include "core/calculators/CalculatorForm.h"
-#include "gui/app/HandlerGuard.h"
+#include "gui/widgets/HandlerGuard.h"
 #include "gui/widgets/ColourAdapter.h"
 #include "gui/widgets/GradientButton.h"
 #include "gui/widgets/GradientPaint.h"

@@ -1,7 +1,7 @@
 #include "gui/dialogs/calculators/LoansMenu.h"
 
 #include "core/calculators/CalculatorContext.h"
-#include "gui/app/HandlerGuard.h"
+#include "gui/widgets/HandlerGuard.h"
 #include "gui/dialogs/calculators/PreviewReportRunner.h"
 #include "gui/dialogs/calculators/TAnnRForm.h"
 #include "gui/dialogs/calculators/TAnnSForm.h"

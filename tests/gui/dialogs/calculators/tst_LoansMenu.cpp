@@ -2,7 +2,7 @@
 // window, and the alternate repayment outliving the loan schedule's window.
 
 #include "core/app/MainModel.h"
-#include "gui/app/HandlerGuard.h"
+#include "gui/widgets/HandlerGuard.h"
 #include "gui/dialogs/calculators/LoansMenu.h"
 #include "support/ScriptedUserPort.h"
 #include "support/TempDataFolder.h"

@@ -1,7 +1,7 @@
 // The investment and annuity windows: their controls by name, a calculation
 // through the controls and the print button handing the report over.
 
-#include "gui/app/HandlerGuard.h"
+#include "gui/widgets/HandlerGuard.h"
 #include "gui/dialogs/calculators/TAnnRForm.h"
 #include "gui/dialogs/calculators/TAnnSForm.h"
 #include "gui/dialogs/calculators/TInvestForm.h"

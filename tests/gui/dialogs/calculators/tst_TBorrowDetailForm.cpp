@@ -2,7 +2,7 @@
 // repayment, the schedule shown from its first line, the computed term in red and
 // the close box keeping the inputs.
 
-#include "gui/app/HandlerGuard.h"
+#include "gui/widgets/HandlerGuard.h"
 #include "gui/dialogs/calculators/TBorrowDetailForm.h"
 #include "gui/widgets/GradientButton.h"
 #include "gui/widgets/GradientPanel.h"

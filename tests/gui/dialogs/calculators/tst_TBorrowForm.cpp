@@ -2,7 +2,7 @@
 // frequency reach the model, Calculate shows the outputs and the calculated look,
 // hints reach the status bar, Close keeps the inputs.
 
-#include "gui/app/HandlerGuard.h"
+#include "gui/widgets/HandlerGuard.h"
 #include "gui/dialogs/calculators/TBorrowForm.h"
 #include "gui/widgets/GradientButton.h"
 #include "support/calculators/CalculatorFixture.h"
