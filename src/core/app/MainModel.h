@@ -99,7 +99,9 @@ public:
     StartupPassword& startupPassword() { return m_password; }
     // The colours of every window, read once the settings are in.
     const ColourScheme& colourScheme() const { return m_scheme; }
-    PageContext context() { return {m_port, m_settings, m_regional, [this] { return now(); }}; }
+    PageContext context() { return {m_port, m_settings, m_regional, [this] { return now(); }, &m_selectedField}; }
+    // The field the last selection of any page chose.
+    const QString& selectedField() const { return m_selectedField; }
     bool hasDatabase() const { return m_db != nullptr; }
     Database* database() { return m_db.get(); }
     DiaryModel* diaryModel() { return m_diaryModel.get(); }
@@ -141,6 +143,7 @@ private:
     std::unique_ptr<LedgerModel> m_incomeModel;
     std::unique_ptr<OfficeModel> m_officeModel;
     PageId m_activePage = PageId::Diary;
+    QString m_selectedField;
 };
 
 } // namespace kelvora

@@ -7,7 +7,8 @@
 namespace kelvora {
 
 ClientsModel::ClientsModel(PageContext context, Database& db, QObject* parent)
-    : PageModel(std::move(context), db, TableId::Names, parent), m_refs(*m_view, RefCounter::Kind::Clients)
+    : PageModel(std::move(context), db, TableId::Names, parent), m_refs(*m_view, RefCounter::Kind::Clients),
+      m_selection(SelectionPage::Clients, *m_view, m_context)
 {
     m_view->setOrder(QStringLiteral("Surname;FirstName;Company;EntryDate"));
 }

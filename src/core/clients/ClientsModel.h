@@ -2,6 +2,7 @@
 
 #include "core/pages/GridColumn.h"
 #include "core/pages/PageModel.h"
+#include "core/selection/PageSelection.h"
 #include "core/store/RefCounter.h"
 
 namespace kelvora {
@@ -15,6 +16,7 @@ public:
     ClientsModel(PageContext context, Database& db, QObject* parent = nullptr);
 
     RefCounter& refs() { return m_refs; }
+    PageSelection& selection() { return m_selection; }
     QList<GridColumn> columns() const;
     QString heading() const { return m_context.todayText(); }
 
@@ -28,6 +30,7 @@ public:
 
 private:
     RefCounter m_refs;
+    PageSelection m_selection;
 };
 
 } // namespace kelvora

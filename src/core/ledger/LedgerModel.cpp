@@ -13,7 +13,9 @@ namespace kelvora {
 
 LedgerModel::LedgerModel(PageContext context, Database& db, LedgerKind kind, QObject* parent)
     : PageModel(std::move(context), db, ledgerTraits(kind).table, parent), m_traits(ledgerTraits(kind)),
-      m_refs(*m_view, m_traits.refKind), m_fields(*m_view, m_traits)
+      m_refs(*m_view, m_traits.refKind), m_fields(*m_view, m_traits),
+      m_selection(kind == LedgerKind::Expenses ? SelectionPage::Expenses : SelectionPage::Income, *m_view, m_context,
+                  [this] { Sum(false); })
 {
     m_view->setOrder(m_traits.startOrder);
     m_view->setBeforeScroll([this](View&) { summaryCheck(); });
@@ -112,7 +114,7 @@ void LedgerModel::summaryCheck()
         m_context.port.messageDlg(m_traits.summaryWarning, MsgType::Warning, MsgButton::OK);
 }
 
-void LedgerModel::Sum()
+void LedgerModel::Sum(bool warnUnbalanced)
 {
     View& v = *m_view;
     if (v.state() == View::State::Edit)
@@ -126,7 +128,7 @@ void LedgerModel::Sum()
         QScopedValueRollback<int> quiet(m_checkSuppressed, m_checkSuppressed + 1);
         v.last();
     }
-    if (m_totals.unbalanced > 0)
+    if (warnUnbalanced && m_totals.unbalanced > 0)
         m_context.port.messageDlg(m_traits.summaryWarning, MsgType::Warning, MsgButton::OK);
 }
 

@@ -3,6 +3,7 @@
 #include "core/ledger/LedgerKind.h"
 #include "core/ledger/LedgerTotals.h"
 #include "core/pages/PageModel.h"
+#include "core/selection/PageSelection.h"
 #include "core/store/RefCounter.h"
 
 namespace kelvora {
@@ -42,8 +43,11 @@ public:
     void summaryCheck();
 
     // The Sum button: totals of the records shown, the cursor left on the last
-    // one. Unbalanced records met on the way give one warning, not one each.
-    void Sum();
+    // one. Unbalanced records met on the way give one warning, not one each;
+    // a recomputation after a selection gives none (it runs at each keystroke).
+    void Sum(bool warnUnbalanced = true);
+    // The selection bar above the grid.
+    PageSelection& selection() { return m_selection; }
     bool totalsComputed() const { return m_computed; }
     bool totalsStale() const { return m_stale; }
     const LedgerTotals& totals() const { return m_totals; }
@@ -71,6 +75,7 @@ private:
     const LedgerTraits& m_traits;
     RefCounter m_refs;
     AmountFields m_fields;
+    PageSelection m_selection;
     LedgerTotals m_totals;
     const LedgerModel* m_expenses = nullptr;
     bool m_computed = false;

@@ -19,6 +19,8 @@ struct PageContext
     Settings& settings;
     const Regional& regional;
     std::function<QDateTime()> now;
+    // The field the last selection of any page chose; shared by the pages.
+    QString* selectedField = nullptr;
 
     QDate today() const { return now().date(); }
     // Today as the page headings show it: "Friday 11 December 2026".

@@ -3,6 +3,7 @@
 #include "core/clients/ClientsModel.h"
 #include "gui/pages/ClientPicture.h"
 #include "gui/pages/PageGrid.h"
+#include "gui/pages/parts/SelectionBar.h"
 #include "gui/widgets/DataMemo.h"
 #include "gui/widgets/GradientPanel.h"
 #include "gui/widgets/RecordNavigator.h"
@@ -26,13 +27,16 @@ ClientsPage::ClientsPage(ClientsModel& model, HandlerGuard& guard, bool pictureA
     ClientSubHead = makeBand(QStringLiteral("ClientSubHead"), QString(), this);
     auto* navigator = new RecordNavigator(model.view(), m_guard, ClientSubHead);
     navigator->setObjectName(QStringLiteral("NameNavigator"));
-    auto* subLayout = new QHBoxLayout(ClientSubHead);
-    subLayout->setContentsMargins(6, 2, 6, 2);
-    subLayout->addStretch();
-    subLayout->addWidget(navigator);
-
     NamesGrid = makeGrid(model, QStringLiteral("NamesGrid"));
     NamesGrid->setColumns(model.columns());
+    NamesGrid->setStatusTip(QStringLiteral("Click Title to sort by current Column"));
+    Selector = new SelectionBar(model.selection(), *NamesGrid, m_guard,
+                                {"NamesSel", "NamesFilter", "NamesCombo", "AllNamesBtn"}, ClientSubHead);
+    auto* subLayout = new QHBoxLayout(ClientSubHead);
+    subLayout->setContentsMargins(6, 2, 6, 2);
+    Selector->addTo(subLayout);
+    subLayout->addStretch();
+    subLayout->addWidget(navigator);
 
     Panel2 = new QWidget(this);
     Panel2->setObjectName(QStringLiteral("Panel2"));

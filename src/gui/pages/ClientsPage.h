@@ -9,6 +9,7 @@ class ClientsModel;
 class DataMemo;
 class GradientPanel;
 class PageGrid;
+class SelectionBar;
 
 // The Clients page: the client grid, the client's notes and picture.
 class ClientsPage : public PageBase
@@ -23,6 +24,7 @@ public:
     QWidget* Panel2 = nullptr;
     DataMemo* ClientNotes = nullptr;
     ClientPicture* Pix = nullptr;
+    SelectionBar* Selector = nullptr; // NamesSel, NamesFilter, NamesCombo, AllNamesBtn
 
     // The show sequence's column widths: EntryDate 90, the phones 98 pixels.
     void shown();

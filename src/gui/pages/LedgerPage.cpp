@@ -5,6 +5,7 @@
 #include "core/settings/Settings.h"
 #include "core/store/View.h"
 #include "gui/pages/PageGrid.h"
+#include "gui/pages/parts/SelectionBar.h"
 #include "gui/pages/parts/TotalsFooter.h"
 #include "gui/widgets/ColourAdapter.h"
 #include "gui/widgets/DataMemo.h"
@@ -46,8 +47,17 @@ LedgerPage::LedgerPage(LedgerModel& model, HandlerGuard& guard, QWidget* parent)
     SumBtn->setCaptionColour(Qt::white);
     addButton(SumBtn);
     connect(SumBtn, &QPushButton::clicked, this, &LedgerPage::SumClick);
-    Navigator = new RecordNavigator(model.view(), m_guard, SubHead);
+    // The navigator stands in the heading band, beside the date, so the band
+    // below has room for the buttons and the selection bar.
+    Navigator = new RecordNavigator(model.view(), m_guard, HeadPanel);
     Navigator->setObjectName(t.navigator);
+    Grid = makeGrid(model, t.grid);
+    Grid->setColumns(model.columns());
+    const bool expenses = t.kind == LedgerKind::Expenses;
+    Selector = new SelectionBar(model.selection(), *Grid, m_guard,
+                                expenses ? SelectionBar::Names{"ExpendSel", "ExpendFilter", "ExpendCombo", "AllExpensesBtn"}
+                                         : SelectionBar::Names{"IncomeSel", "IncomeFilter", "IncomeCombo", "AllIncomeBtn"},
+                                SubHead);
 
     auto* subLayout = new QHBoxLayout(SubHead);
     subLayout->setContentsMargins(6, 2, 6, 2);
@@ -61,11 +71,14 @@ LedgerPage::LedgerPage(LedgerModel& model, HandlerGuard& guard, QWidget* parent)
     subLayout->addWidget(RateBox);
     subLayout->addSpacing(12);
     subLayout->addWidget(SumBtn);
+    subLayout->addSpacing(12);
+    Selector->addTo(subLayout);
     subLayout->addStretch();
-    subLayout->addWidget(Navigator);
+    auto* headLayout = new QHBoxLayout(HeadPanel);
+    headLayout->setContentsMargins(6, 2, 6, 2);
+    headLayout->addStretch();
+    headLayout->addWidget(Navigator, 0, Qt::AlignRight);
 
-    Grid = makeGrid(model, t.grid);
-    Grid->setColumns(model.columns());
     Notes = new DataMemo(model.view(), QStringLiteral("Notes"), m_guard, this);
     Notes->setObjectName(t.notes);
     Notes->setStatusTip(QString::fromLatin1(kNotesHint));

@@ -13,6 +13,7 @@ class GradientButton;
 class GradientPanel;
 class PageGrid;
 class RecordNavigator;
+class SelectionBar;
 class TotalsFooter;
 
 // The Expenses or the Income page, built from its ledger kind: the entry
@@ -40,6 +41,7 @@ public:
     PageGrid* Grid = nullptr;
     DataMemo* Notes = nullptr;
     TotalsFooter* Footer = nullptr;
+    SelectionBar* Selector = nullptr; // ExpendSel, ExpendFilter, ExpendCombo, AllExpensesBtn (or Income...)
 
     // The band's buttons, as a click runs them.
     void entryButtonClick(GradientButton* button, LedgerModel::EntryButton which);

@@ -134,14 +134,14 @@ private slots:
 
     void aSecondResizeScalesFromTheFirst()
     {
-        QVERIFY(f->start([](TMainForm& form) { form.resize(1000, 600); }));
+        QVERIFY(f->start([](TMainForm& form) { form.resize(1300, 600); }));
         QHeaderView* header = f->form->expensesPage()->Grid->horizontalHeader();
         QCOMPARE(header->sectionSize(5), 190);
-        f->form->resize(1200, 600);
-        QTRY_COMPARE(f->form->width(), 1200);
+        f->form->resize(1560, 600);
+        QTRY_COMPARE(f->form->width(), 1560);
         QCOMPARE(header->sectionSize(5), 228);
-        f->form->resize(1500, 600);
-        QTRY_COMPARE(f->form->width(), 1500);
+        f->form->resize(1950, 600);
+        QTRY_COMPARE(f->form->width(), 1950);
         QCOMPARE(header->sectionSize(5), 285);
         // The diary's dates keep their width.
         QCOMPARE(f->form->diaryPage()->DiaryGrid->width(), 178);
