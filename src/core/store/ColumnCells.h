@@ -134,6 +134,40 @@ public:
     // Adds a cell after the last one (its rowid must already be in `rowids`).
     void push(const StoredCell& cell, const qint64* rowids)
     {
+        // The common cases first: they are the inner loop of a load.
+        const bool null = cell.type == CellView::Type::Null;
+        switch (m_layout) {
+        case Layout::Texts:
+            if ((cell.type == CellView::Type::Text && cell.offset < kNullRef) || null) {
+                m_u32.push_back(null ? kNullRef : quint32(cell.offset));
+                ++m_size;
+                return;
+            }
+            break;
+        case Layout::Cents: {
+            qint32 cents = kNullCents;
+            if (null || (cell.type == CellView::Type::Real && centsOf(cell.r, cents))) {
+                m_u32.push_back(quint32(cents));
+                ++m_size;
+                return;
+            }
+            break;
+        }
+        case Layout::Nulls:
+            if (null) {
+                ++m_size;
+                return;
+            }
+            break;
+        case Layout::RowId:
+            if (cell.type == CellView::Type::Integer && cell.i == rowids[m_size]) {
+                ++m_size;
+                return;
+            }
+            break;
+        default:
+            break;
+        }
         if (!fits(cell, rowids[m_size]))
             widen(cell, rowids);
         grow();

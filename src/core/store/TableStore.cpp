@@ -110,25 +110,27 @@ void TableStore::load(sqlite3* db)
         rowids.push_back(rowid);
         for (int f = 1; f <= m_fieldCount; ++f) {
             StoredCell cell;
-            switch (sqlite3_column_type(row, f)) {
+            // One call into the statement per cell; the value's own accessors take no lock.
+            sqlite3_value* value = sqlite3_column_value(row, f);
+            switch (sqlite3_value_type(value)) {
             case SQLITE_INTEGER:
                 cell.type = CellView::Type::Integer;
-                cell.i = sqlite3_column_int64(row, f);
+                cell.i = sqlite3_value_int64(value);
                 break;
             case SQLITE_FLOAT:
                 cell.type = CellView::Type::Real;
-                cell.r = sqlite3_column_double(row, f);
+                cell.r = sqlite3_value_double(value);
                 break;
             case SQLITE_TEXT: {
-                const char* text = reinterpret_cast<const char*>(sqlite3_column_text(row, f));
-                const size_t n = size_t(sqlite3_column_bytes(row, f));
+                const char* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+                const size_t n = size_t(sqlite3_value_bytes(value));
                 cell.type = CellView::Type::Text;
                 cell.offset = interners[size_t(f - 1)].place(bytes, text ? text : "", n);
                 break;
             }
             case SQLITE_BLOB: {
-                const void* blob = sqlite3_column_blob(row, f);
-                const size_t n = size_t(sqlite3_column_bytes(row, f));
+                const void* blob = sqlite3_value_blob(value);
+                const size_t n = size_t(sqlite3_value_bytes(value));
                 cell.type = CellView::Type::Blob;
                 cell.offset = TextRecord::append(bytes, blob ? static_cast<const char*>(blob) : "", n);
                 break;

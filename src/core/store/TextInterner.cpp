@@ -2,6 +2,7 @@
 
 #include "core/store/ColumnCells.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace kelvora {
@@ -36,32 +37,37 @@ std::size_t TextInterner::place(ByteArena& arena, const char* bytes, std::size_t
     if (m_off || n > kLongest)
         return TextRecord::append(arena, bytes, n);
     if (m_slots.empty())
-        m_slots.assign(1024, Entry{0, 0, 0});
+        m_slots.assign(64, Entry{});
     const quint64 h = hashOf(bytes, n);
     const quint32 tag = quint32(h >> 32) | 0x80000000u; // 0 marks a free slot
+    Entry fresh{};
+    fresh.hash = tag;
+    fresh.length = quint32(n);
+    std::memcpy(fresh.head, bytes, std::min(n, kHead));
     const std::size_t mask = m_slots.size() - 1;
     ++m_lookups;
     for (std::size_t i = tag & mask;; i = (i + 1) & mask) {
         const Entry& e = m_slots[i];
         if (e.hash == 0)
             break;
-        if (e.hash == tag && e.length == n &&
-            std::memcmp(arena.data() + e.offset + TextRecord::sizeOf(n) - n - 1, bytes, n) == 0) {
+        if (e.hash == tag && e.length == n && std::memcmp(e.head, fresh.head, kHead) == 0 &&
+            (n <= kHead || std::memcmp(arena.data() + e.offset + TextRecord::sizeOf(n) - n - 1 + kHead,
+                                       bytes + kHead, n - kHead) == 0)) {
             ++m_hits;
             return e.offset;
         }
     }
-    const std::size_t at = TextRecord::append(arena, bytes, n);
+    fresh.offset = TextRecord::append(arena, bytes, n);
     if (m_lookups >= kTrial && m_hits * 4 < m_lookups) {
         // Mostly new texts: looking costs more than the copies it saves.
         m_off = true;
         m_slots = {};
-        return at;
+        return fresh.offset;
     }
     if ((m_count + 1) * 4 > m_slots.size() * 3) {
         if (m_slots.size() >= kMostSlots)
-            return at;
-        std::vector<Entry> old(m_slots.size() * 2, Entry{0, 0, 0});
+            return fresh.offset;
+        std::vector<Entry> old(m_slots.size() * 2, Entry{});
         old.swap(m_slots);
         m_count = 0;
         for (const Entry& e : old) {
@@ -69,8 +75,8 @@ std::size_t TextInterner::place(ByteArena& arena, const char* bytes, std::size_t
                 insert(e);
         }
     }
-    insert(Entry{at, tag, quint32(n)});
-    return at;
+    insert(fresh);
+    return fresh.offset;
 }
 
 void TextInterner::insert(const Entry& entry)

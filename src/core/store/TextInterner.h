@@ -20,15 +20,20 @@ public:
     std::size_t place(ByteArena& arena, const char* bytes, std::size_t n);
 
 private:
+    static constexpr std::size_t kHead = 16;
+    static constexpr std::size_t kLongest = 256;
+    static constexpr std::size_t kMostSlots = std::size_t(1) << 15;
+    static constexpr std::size_t kTrial = 4096;
+
+    // A short text is compared here, without a look into the arena (whose
+    // records are scattered over megabytes).
     struct Entry
     {
         quint64 offset;
         quint32 hash;
         quint32 length;
+        char head[kHead];
     };
-    static constexpr std::size_t kLongest = 256;
-    static constexpr std::size_t kMostSlots = std::size_t(1) << 15;
-    static constexpr std::size_t kTrial = 4096;
 
     void insert(const Entry& entry);
 
