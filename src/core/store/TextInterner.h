@@ -20,20 +20,28 @@ public:
     std::size_t place(ByteArena& arena, const char* bytes, std::size_t n);
 
 private:
-    static constexpr std::size_t kHead = 16;
     static constexpr std::size_t kLongest = 256;
     static constexpr std::size_t kMostSlots = std::size_t(1) << 15;
     static constexpr std::size_t kTrial = 4096;
 
-    // A short text is compared here, without a look into the arena (whose
-    // records are scattered over megabytes).
+    // A text's first and last bytes, read as two words: for a text of up to
+    // 16 bytes they are the whole text, so it is compared here without a look
+    // into the arena (whose records are scattered over megabytes).
+    struct Head
+    {
+        quint64 first = 0;
+        quint64 last = 0;
+        bool operator==(const Head&) const = default;
+    };
     struct Entry
     {
-        quint64 offset;
-        quint32 hash;
-        quint32 length;
-        char head[kHead];
+        quint64 offset = 0;
+        quint32 hash = 0;
+        quint32 length = 0;
+        Head head;
     };
+    static Head headOf(const char* bytes, std::size_t n);
+    static quint64 hashOf(const Head& head, const char* bytes, std::size_t n);
 
     void insert(const Entry& entry);
 
