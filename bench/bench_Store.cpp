@@ -1,15 +1,18 @@
 // The in-memory store against what it replaces: reading the expense table into
-// the store against a bare sqlite3 scan of the same rows, and ordering a view of
-// it against std::stable_sort of an index with a plain comparator.
+// the store against a bare sqlite3 scan of the same rows, ordering a view of it
+// against std::stable_sort of an index with a plain comparator, filtering it,
+// and what the store holds in memory against the size of the file.
 
 #include "core/store/Database.h"
 #include "core/store/View.h"
 #include "support/DataFolderGenerator.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -104,6 +107,73 @@ void BM_OrderExpenseView(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * kExpenses);
 }
 
+// The selection bar's contains filter on three fields of the ordered view.
+void BM_FilterExpenseView(benchmark::State& state)
+{
+    Database db(dataFile());
+    View view(db, TableId::Expense);
+    view.setOrder(kOrder);
+    const Selection selections[] = {Selection::contains(QStringLiteral("Supplier"), QStringLiteral("söhne")),
+                                    Selection::contains(QStringLiteral("Expense"), QStringLiteral("fuel")),
+                                    Selection::like(QStringLiteral("Date"), QStringLiteral("2019-0%")),
+                                    Selection::compare(QStringLiteral("Bank"), Selection::Comparison::Greater,
+                                                       Value::real(1000.0))};
+    int shown = 0;
+    for (auto _ : state) {
+        for (const Selection& selection : selections) {
+            view.setSelection(selection);
+            shown += view.rowCount();
+        }
+    }
+    benchmark::DoNotOptimize(shown);
+    state.SetItemsProcessed(state.iterations() * kExpenses * 4);
+}
+
+// Bytes the process has allocated and not freed, as the C library counts them
+// (the store allocates through malloc, realloc and aligned_alloc alike).
+double allocatedNow()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return double(info.uordblks + info.hblkhd);
+}
+
+// What the main window does with the store when it opens: all four tables
+// read, each view put in its order, the ledgers ordered by Ref for their
+// highest number and back by Date. The counters give what the four tables
+// hold once read, and with their views, against the size of the file.
+void BM_OpenAsMainWindow(benchmark::State& state)
+{
+    double stores = 0;
+    double withViews = 0;
+    for (auto _ : state) {
+        Database db(dataFile());
+        const double before = allocatedNow();
+        for (TableId t : {TableId::Diary, TableId::Names, TableId::Expense, TableId::Income})
+            db.store(t);
+        stores = allocatedNow() - before;
+        View diary(db, TableId::Diary);
+        View names(db, TableId::Names);
+        View expend(db, TableId::Expense);
+        View income(db, TableId::Income);
+        diary.setOrder(QStringLiteral("Date"));
+        names.setOrder(QStringLiteral("Surname;FirstName;Company;EntryDate"));
+        expend.setOrder(kOrder);
+        income.setOrder(QStringLiteral("Date;Bus;Incom;Sourc;Ref"));
+        for (View* ledger : {&expend, &income, &names}) {
+            ledger->setOrder(QStringLiteral("Ref"));
+            ledger->last();
+            benchmark::DoNotOptimize(ledger->asInteger(u"Ref"));
+            ledger->setOrder(ledger == &names ? QStringLiteral("Surname") : QStringLiteral("Date"));
+        }
+        withViews = allocatedNow() - before;
+    }
+    const double file = double(QFileInfo(dataFile()).size());
+    state.counters["file_MB"] = file / 1e6;
+    state.counters["store_MB"] = stores / 1e6;
+    state.counters["store_per_file"] = stores / file;
+    state.counters["with_views_per_file"] = withViews / file;
+}
+
 // The same five fields as plain strings, NULL as an empty optional, compared
 // NULL first and with ASCII letters folded: what a hand-written sort would do.
 void BM_OrderPlainStableSort(benchmark::State& state)
@@ -166,6 +236,8 @@ BENCHMARK(BM_LoadExpenseStore)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadExpenseRawScan)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OrderExpenseView)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OrderPlainStableSort)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FilterExpenseView)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenAsMainWindow)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

@@ -9,9 +9,9 @@
 
 namespace kelvora {
 
-// The bytes of a table's texts and blobs, one after another, each followed by a
-// NUL. Growing it reallocates in place where the system can (big blocks are
-// remapped, not copied), and appending never zero-fills first.
+// The bytes of a table's texts and blobs, one record after another. Growing it
+// reallocates in place where the system can (big blocks are remapped, not
+// copied), and appending never zero-fills first.
 class ByteArena
 {
 public:
@@ -48,17 +48,38 @@ public:
         m_capacity = capacity;
     }
 
-    // Copies n bytes and a NUL; returns where they start.
-    std::size_t append(const char* bytes, std::size_t n)
+    std::size_t capacity() const { return m_capacity; }
+
+    // Copies a prefix, n bytes and a NUL; returns where the prefix starts.
+    std::size_t appendRecord(const char* prefix, std::size_t prefixSize, const char* bytes, std::size_t n)
     {
         const std::size_t at = m_size;
-        if (at + n + 1 > m_capacity)
-            reserve(std::max(m_capacity * 2, at + n + 1 + 4096));
+        const std::size_t end = at + prefixSize + n + 1;
+        if (end > m_capacity)
+            reserve(std::max(m_capacity + m_capacity / 2, end + 4096));
+        std::memcpy(m_data + at, prefix, prefixSize);
         if (n)
-            std::memcpy(m_data + at, bytes, n);
-        m_data[at + n] = '\0';
-        m_size = at + n + 1;
+            std::memcpy(m_data + at + prefixSize, bytes, n);
+        m_data[end - 1] = '\0';
+        m_size = end;
         return at;
+    }
+
+    // Gives back the room beyond what is used (after a load, whose size was a guess).
+    void shrinkToFit()
+    {
+        if (m_size == m_capacity)
+            return;
+        if (m_size == 0) {
+            std::free(m_data);
+            m_data = nullptr;
+            m_capacity = 0;
+            return;
+        }
+        if (void* shrunk = std::realloc(m_data, m_size)) {
+            m_data = static_cast<char*>(shrunk);
+            m_capacity = m_size;
+        }
     }
 
 private:

@@ -123,6 +123,19 @@ void encode(const TableStore& store, const std::vector<int>& fields, Slot slot, 
     entry.complete = complete;
 }
 
+// Puts distinct slots in ascending order in one pass over a bitmap of the table.
+void inSlotOrder(const TableStore& store, std::vector<Slot>& rows)
+{
+    std::vector<quint64> marks((size_t(store.slotCount()) + 63) / 64);
+    for (Slot s : rows)
+        marks[s >> 6] |= quint64(1) << (s & 63);
+    size_t i = 0;
+    for (size_t w = 0; w < marks.size(); ++w) {
+        for (quint64 bits = marks[w]; bits; bits &= bits - 1)
+            rows[i++] = Slot(w * 64 + size_t(std::countr_zero(bits)));
+    }
+}
+
 } // namespace
 
 RowOrder RowOrder::parse(const QString& list, const TableDef& table)
@@ -171,14 +184,16 @@ int RowOrder::compareKeys(const TableStore& store, Slot slot, const std::vector<
 
 void RowOrder::sort(const TableStore& store, std::vector<Slot>& rows) const
 {
-    if (m_fields.empty()) {
-        std::sort(rows.begin(), rows.end());
+    // The result does not depend on the order rows come in (ties go by slot), so
+    // they are taken in slot order: a table read in the order of its key is then
+    // often found in order already and is not sorted at all.
+    inSlotOrder(store, rows);
+    if (m_fields.empty())
         return;
-    }
     std::vector<SortEntry> entries(rows.size());
     for (size_t i = 0; i < rows.size(); ++i)
         encode(store, m_fields, rows[i], entries[i]);
-    std::sort(entries.begin(), entries.end(), [&](const SortEntry& a, const SortEntry& b) {
+    const auto less = [&](const SortEntry& a, const SortEntry& b) {
         for (int w = 0; w < 4; ++w) {
             if (a.key[w] != b.key[w]) {
                 const int at = w * 8 + std::countl_zero(a.key[w] ^ b.key[w]) / 8;
@@ -190,7 +205,10 @@ void RowOrder::sort(const TableStore& store, std::vector<Slot>& rows) const
         if (a.complete && b.complete)
             return a.slot < b.slot;
         return compare(store, a.slot, b.slot) < 0;
-    });
+    };
+    if (std::is_sorted(entries.begin(), entries.end(), less))
+        return;
+    std::sort(entries.begin(), entries.end(), less);
     for (size_t i = 0; i < rows.size(); ++i)
         rows[i] = entries[i].slot;
 }

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "core/store/ByteArena.h"
+#include "core/store/ColumnCells.h"
 #include "core/store/LargeBlockAllocator.h"
 #include "core/store/Schema.h"
 #include "core/store/SqliteRules.h"
+#include "core/store/TextInterner.h"
 #include "core/store/Value.h"
 
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
 struct sqlite3;
@@ -21,8 +22,10 @@ class TableStoreListener;
 //
 // A row lives in a slot that does not move until the table is read again;
 // deleted rows leave a dead slot. Cells keep SQLite's storage class (NULL,
-// integer, real, text, blob); texts and blobs sit in one byte arena, each
-// followed by a NUL byte, so a text is never copied to be compared or matched.
+// integer, real, text, blob), each field in a column of its own whose layout is
+// as narrow as its values allow (see ColumnCells). Texts and blobs sit in one
+// byte arena, each followed by a NUL byte, so a text is never copied to be
+// compared or matched; a text that repeats in a column is held once.
 class TableStore
 {
 public:
@@ -60,25 +63,7 @@ public:
 
     CellView cell(Slot slot, int field) const
     {
-        const Cell& c = m_cells[size_t(slot) * size_t(m_fieldCount) + size_t(field)];
-        CellView v;
-        v.type = c.type;
-        switch (c.type) {
-        case CellView::Type::Integer:
-            v.i = c.i;
-            break;
-        case CellView::Type::Real:
-            v.r = c.r;
-            break;
-        case CellView::Type::Text:
-        case CellView::Type::Blob:
-            v.p = m_bytes.data() + c.offset;
-            v.n = c.length;
-            break;
-        default:
-            break;
-        }
-        return v;
+        return m_cells[size_t(field)].cell(slot, m_bytes.data(), m_rowids.data());
     }
     Value value(Slot slot, int field) const { return Value::fromView(cell(slot, field)); }
     std::vector<Value> row(Slot slot) const;
@@ -91,36 +76,38 @@ public:
     void addListener(TableStoreListener* listener);
     void removeListener(TableStoreListener* listener);
 
+    // The layout a field's column has come to (for tests and measurements).
+    ColumnCells::Layout layout(int field) const { return m_cells[size_t(field)].layout(); }
+
 private:
-    struct Cell
-    {
-        union {
-            qint64 i;
-            double r;
-            quint64 offset;
-        };
-        quint32 length;
-        CellView::Type type;
-    };
+    template <class T> using Array = std::vector<T, LargeBlockAllocator<T>>;
 
-    using Cells = std::vector<Cell, LargeBlockAllocator<Cell>>;
-    using Bytes = ByteArena;
-
-    static void setCell(Cell& cell, const CellView& v, Bytes& bytes);
+    // Places a text or blob in the arena (through the interner while loading).
+    StoredCell place(const CellView& v, ByteArena& bytes, TextInterner* interner) const;
+    // The arena record of a text cell is no longer used.
+    void release(Slot slot, int field);
+    void rowIdSet(Slot slot, qint64 rowid);
     void compactIfWasteful();
 
     const TableDef& m_def;
     std::vector<Column> m_columns;
     int m_fieldCount;
     int m_rowidAlias;
-    Cells m_cells;
-    Bytes m_bytes;
-    std::vector<qint64> m_rowids;
+    std::vector<ColumnCells> m_cells;
+    ByteArena m_bytes;
+    Array<qint64> m_rowids;
     std::vector<quint8> m_alive;
     int m_liveCount = 0;
-    size_t m_wasted = 0;
-    mutable std::unordered_map<qint64, Slot> m_slotOfRowId;
-    mutable bool m_slotIndexBuilt = false;
+    // Records below this offset may be shared by several cells (the load held
+    // each repeated text once); those above belong to one cell each.
+    std::size_t m_sharedEnd = 0;
+    std::size_t m_wasted = 0;
+    // Rows are read in rowid order and new ones usually get the next rowid, so
+    // a binary search over the slots finds a rowid; only when that order is
+    // broken does an index of the slots by rowid get built.
+    bool m_rowidsAscending = true;
+    mutable std::vector<Slot> m_byRowId;
+    mutable bool m_byRowIdValid = false;
     std::vector<TableStoreListener*> m_listeners;
 };
 
