@@ -4,6 +4,7 @@
 #include "core/app/MainModel.h"
 #include "core/settings/ColourScheme.h"
 #include "gui/app/MainMenu.h"
+#include "gui/dialogs/diary/TCalForm.h"
 #include "gui/dialogs/security/TPasswordDlg.h"
 #include "gui/pages/ClientsPage.h"
 #include "gui/pages/ClipboardTarget.h"
@@ -58,6 +59,7 @@ bool TMainForm::FormCreate()
     MainMenu1 = new MainMenu(menuBar());
     connect(MainMenu1->Exit1, &QAction::triggered, this, &TMainForm::Exit1Click);
     connect(MainMenu1->Change1, &QAction::triggered, this, &TMainForm::Change1Click);
+    connect(MainMenu1->Calendar1, &QAction::triggered, this, [this] { TCalForm::Calendar1Click(m_model, this); });
     buildPages();
     for (PageBase* page : std::as_const(m_pages))
         page->applyColourScheme(m_model.colourScheme());
