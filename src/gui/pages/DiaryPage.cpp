@@ -187,7 +187,7 @@ GradientButton* DiaryPage::glyphButton(const QString& name, const QString& glyph
     button->setObjectName(name);
     button->setStatusTip(hint);
     button->setFixedHeight(26);
-    button->setMinimumWidth(30);
+    button->setMinimumWidth(std::max(30, button->fontMetrics().horizontalAdvance(glyph) + 16));
     button->setCornerRadius(5);
     button->setFocusPolicy(Qt::NoFocus); // the day's text keeps the caret
     m_glyphButtons.append(button);
@@ -265,6 +265,8 @@ void DiaryPage::buildCalHead(QWidget* centre)
     auto* calHeadLayout = new QHBoxLayout(CalHead);
     calHeadLayout->setContentsMargins(6, 2, 6, 2);
     calHeadLayout->setSpacing(6);
+    // The band's caption is painted at its left: the controls start after it.
+    calHeadLayout->addSpacing(QFontMetrics(CalHead->font()).horizontalAdvance(CalHead->caption()) + 16);
     calHeadLayout->addStretch();
     calHeadLayout->addWidget(DiarySel);
     calHeadLayout->addWidget(ClearDiaryTagsBtn);
