@@ -77,7 +77,6 @@ DiaryPage::DiaryPage(DiaryModel& model, HandlerGuard& guard, QWidget* parent)
     addColouredBox(Calendar);
     addColouredBox(Daytime);
     addColouredBox(ToDo);
-    addColouredBox(Event);
 }
 
 GradientButton* DiaryPage::stepButton(const QString& name, const QString& caption, const QString& hint,
@@ -186,8 +185,7 @@ GradientButton* DiaryPage::glyphButton(const QString& name, const QString& glyph
     auto* button = new GradientButton(glyph, parent);
     button->setObjectName(name);
     button->setStatusTip(hint);
-    button->setFixedHeight(26);
-    button->setMinimumWidth(std::max(30, button->fontMetrics().horizontalAdvance(glyph) + 16));
+    button->setFixedSize(std::max(30, button->fontMetrics().horizontalAdvance(glyph) + 16), 26);
     button->setCornerRadius(5);
     button->setFocusPolicy(Qt::NoFocus); // the day's text keeps the caret
     m_glyphButtons.append(button);
@@ -265,8 +263,10 @@ void DiaryPage::buildCalHead(QWidget* centre)
     auto* calHeadLayout = new QHBoxLayout(CalHead);
     calHeadLayout->setContentsMargins(6, 2, 6, 2);
     calHeadLayout->setSpacing(6);
-    // The band's caption is painted at its left: the controls start after it.
-    calHeadLayout->addSpacing(QFontMetrics(CalHead->font()).horizontalAdvance(CalHead->caption()) + 16);
+    // The band's caption is painted at its left: the controls start after it
+    // while the window is wide enough.
+    calHeadLayout->addItem(new QSpacerItem(QFontMetrics(CalHead->font()).horizontalAdvance(CalHead->caption()) + 16,
+                                           0, QSizePolicy::Preferred, QSizePolicy::Minimum));
     calHeadLayout->addStretch();
     calHeadLayout->addWidget(DiarySel);
     calHeadLayout->addWidget(ClearDiaryTagsBtn);
@@ -319,6 +319,9 @@ void DiaryPage::buildDiaryHead(QWidget* centre)
     headFont.setPixelSize(18);
     DiaryHead->setFont(headFont);
     DiaryHead->setStyleSheet(QStringLiteral("color: white;"));
+    // A long day name must not widen the window.
+    DiaryHead->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    DiaryHead->setMinimumWidth(1);
 
     DayPos = new GradientButton(QStringLiteral("\u21D5"), DiaryHeadPanel);
     DayPos->setObjectName(QStringLiteral("DayPos"));
@@ -361,6 +364,9 @@ void DiaryPage::applyColourScheme(const ColourScheme& scheme)
     m_scheme = scheme;
     Clock->setHourHandColour(toQColor(scheme.bandEnd));
     Calendar->setBackgroundColour(toQColor(scheme.input));
+    QPalette eventPalette = Event->palette();
+    eventPalette.setColor(QPalette::Window, toQColor(scheme.input));
+    Event->setPalette(eventPalette);
     for (GradientButton* button : std::as_const(m_glyphButtons))
         button->setColours(toQColor(scheme.bandEnd), toQColor(scheme.bandStart));
 }
