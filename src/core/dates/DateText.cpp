@@ -53,4 +53,9 @@ QDate parseShortDate(const QString& text, const Regional& regional)
     return QDate(y, m, d);
 }
 
+QString invalidDateMessage(const QString& text)
+{
+    return QStringLiteral("'%1' is not a valid date.").arg(text);
+}
+
 } // namespace kelvora

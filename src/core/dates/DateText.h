@@ -19,5 +19,7 @@ QString dateTimeText(const QDateTime& moment, const Regional& regional = Regiona
 // separator, spaces around each part allowed. A year of one or two digits is 2000-2049
 // for 0-49 and 1950-1999 for 50-99. An invalid QDate when the text is not a date.
 QDate parseShortDate(const QString& text, const Regional& regional = Regional::australian());
+// What the user is told when a typed date cannot be read: "'31/2/12' is not a valid date."
+QString invalidDateMessage(const QString& text);
 
 } // namespace kelvora

@@ -7,7 +7,7 @@
 namespace kelvora {
 
 namespace {
-QAction* item(QMenu* menu, const char* caption, const char* name, const char* hint)
+template <class Menu> QAction* item(Menu* menu, const char* caption, const char* name, const char* hint)
 {
     QAction* action = menu->addAction(QString::fromLatin1(caption));
     action->setObjectName(QString::fromLatin1(name));
@@ -21,6 +21,7 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar)
     bar->setObjectName(QStringLiteral("MainMenu1"));
     QMenu* file = bar->addMenu(QStringLiteral("File"));
     Exit1 = item(file, "Exit", "Exit1", "Save everything and close Kelvora");
+    Calendar1 = item(bar, "Calendar", "Calendar1", "Access a spare calendar");
     QMenu* configure = bar->addMenu(QStringLiteral("Configure"));
     configure->setObjectName(QStringLiteral("Configure1"));
     GSTApplyRate1 = item(configure, "GST Apply Rate", "GSTApplyRate1", "Set the GST rate the ledger buttons use");

@@ -16,6 +16,7 @@ public:
     explicit MainMenu(QMenuBar* bar);
 
     QAction* Exit1 = nullptr;   // "File" > "Exit"
+    QAction* Calendar1 = nullptr; // "Calendar"
     QAction* Change1 = nullptr; // "Password" > "Change"
     QAction* GSTApplyRate1 = nullptr; // "Configure" > "GST Apply Rate"
 };

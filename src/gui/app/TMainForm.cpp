@@ -6,6 +6,7 @@
 #include "core/settings/ColourScheme.h"
 #include "gui/app/MainMenu.h"
 #include "gui/dialogs/calculators/LoansMenu.h"
+#include "gui/dialogs/diary/TCalForm.h"
 #include "gui/dialogs/security/TPasswordDlg.h"
 #include "gui/pages/ClientsPage.h"
 #include "gui/pages/ClipboardTarget.h"
@@ -65,6 +66,7 @@ bool TMainForm::FormCreate()
     });
     addLoansMenu(menuBar(), m_model.settings(), m_model.regional(), m_model.folders(), m_guard, this,
                  [this] { return m_model.today(); });
+    connect(MainMenu1->Calendar1, &QAction::triggered, this, [this] { TCalForm::Calendar1Click(m_model, this); });
     buildPages();
     for (PageBase* page : std::as_const(m_pages))
         page->applyColourScheme(m_model.colourScheme());

@@ -37,6 +37,7 @@ public:
     void setColours(const ViewTableModel::Colours& colours) { m_model->setColours(colours); }
     // The diary's grid marks the entered title red without making it bold.
     void setBoldEnteredTitle(bool bold) { m_model->setBoldEnteredTitle(bold); }
+    void setTextColour(const QColor& colour) { m_model->setTextColour(colour); }
 
     // The field of the current column; empty when no column is current.
     QString currentField() const;

@@ -73,6 +73,21 @@ void DataMemo::reload()
     setPlainText(shownForm(stored));
 }
 
+void DataMemo::selectStoredRange(qsizetype start, qsizetype length)
+{
+    const QString stored = storedText();
+    // Each "\r\n" before a position is one character fewer in the box.
+    const auto shown = [&stored](qsizetype at) {
+        return at - stored.left(at).count(kStoredBreak);
+    };
+    const qsizetype end = std::min(start + length, stored.size());
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(int(shown(std::min(start, stored.size()))));
+    cursor.setPosition(int(shown(end)), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
 void DataMemo::onRowChanged(int row)
 {
     if (row == m_view.currentRow())

@@ -32,6 +32,8 @@ public:
 
     // Shows the current record's text (when it differs from what is shown).
     void reload();
+    // Selects characters of the stored text, whose "\r\n" shows as one break.
+    void selectStoredRange(qsizetype start, qsizetype length);
 
 protected:
     void focusOutEvent(QFocusEvent* event) override;

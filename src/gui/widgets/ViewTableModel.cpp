@@ -89,6 +89,15 @@ void ViewTableModel::setBoldEnteredTitle(bool bold)
         emit headerDataChanged(Qt::Horizontal, m_entered, m_entered);
 }
 
+void ViewTableModel::setTextColour(const QColor& colour)
+{
+    if (colour == m_textColour)
+        return;
+    m_textColour = colour;
+    if (rowCount() > 0 && columnCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::ForegroundRole});
+}
+
 void ViewTableModel::setRegional(const Regional& regional)
 {
     m_regional = regional;
@@ -175,7 +184,7 @@ QVariant ViewTableModel::data(const QModelIndex& index, int role) const
         }
         return {};
     case Qt::ForegroundRole:
-        return m_columns[column].greyText ? QColor(0x80, 0x80, 0x80) : QColor(Qt::black);
+        return m_columns[column].greyText ? QColor(0x80, 0x80, 0x80) : m_textColour;
     default: return {};
     }
 }

@@ -49,6 +49,9 @@ public:
     void setEnteredColumn(int column);
     int enteredColumn() const { return m_entered; }
     void setBoldEnteredTitle(bool bold);
+    // The colour of the cells' text (black unless set); grey columns stay grey.
+    void setTextColour(const QColor& colour);
+    QColor textColour() const { return m_textColour; }
 
     void setRegional(const Regional& regional);
 
@@ -85,6 +88,7 @@ private:
     int m_entered = -1;
     int m_paintedCurrent = -1;
     bool m_boldEnteredTitle = true;
+    QColor m_textColour = Qt::black;
 };
 
 } // namespace kelvora
