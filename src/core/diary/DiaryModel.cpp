@@ -174,11 +174,7 @@ void DiaryModel::DaytimeDblClick()
 
 void DiaryModel::ToDoDblClick()
 {
-    // The list keeps the line breaks its box gives it.
-    const QString& text = m_toDo.text();
-    const QString lineBreak = text.contains(QStringLiteral("\r\n")) ? QStringLiteral("\r\n") : QStringLiteral("\n");
-    m_toDo.setText(
-        NoteStamp::appended(text, NoteStamp::stamp(NoteBox::ToDo, m_context.now(), m_context.regional), lineBreak));
+    NoteStamp::stampList(m_toDo, NoteBox::ToDo, m_context.now(), m_context.regional);
 }
 
 void DiaryModel::DiaryCopyNotesBtnClick()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/pages/GridColumn.h"
+#include "core/pages/NoteStamp.h"
 #include "core/pages/PageId.h"
 #include "core/settings/SettingKey.h"
 #include "core/store/RefCounter.h"
@@ -52,6 +53,8 @@ struct LedgerTraits
     QString startOrder; // the view's order when it is opened
     // Control names and texts of the page.
     QString tab, caption, head, subHead, navigator, grid, notes;
+    NoteBox noteBox;         // how a double click stamps the notes
+    QString copyNotesButton; // ExpensesCopyNotesBtn, IncomeCopyNotesBtn
     QList<GridColumn> (*columns)(const Settings& settings);
 
     // The amounts: taxable columns in the order the buttons treat them, and

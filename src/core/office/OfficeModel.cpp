@@ -1,6 +1,7 @@
 #include "core/office/OfficeModel.h"
 
 #include "core/office/OfficeParticulars.h"
+#include "core/pages/NoteStamp.h"
 #include "core/settings/Settings.h"
 
 namespace kelvora {
@@ -13,6 +14,11 @@ OfficeModel::OfficeModel(PageContext context, ListText& important)
 QString OfficeModel::heading() const
 {
     return QStringLiteral("Business   Particulars   ") + m_context.todayText();
+}
+
+void OfficeModel::ImptDblClick()
+{
+    NoteStamp::stampList(m_important, NoteBox::Impt, m_context.now(), m_context.regional);
 }
 
 QString OfficeModel::boxText(const OfficeBox& box) const

@@ -20,6 +20,8 @@ public:
     QString boxText(const OfficeBox& box) const;
     void setBoxText(const OfficeBox& box, const QString& text);
     ListText& important() { return m_important; }
+    // ImptDblClick: the date and time appended to the important list.
+    void ImptDblClick();
 
 private:
     PageContext m_context;

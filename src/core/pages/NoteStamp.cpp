@@ -1,6 +1,7 @@
 #include "core/pages/NoteStamp.h"
 
 #include "core/dates/DateText.h"
+#include "core/settings/ListText.h"
 #include "core/store/View.h"
 
 namespace kelvora {
@@ -43,6 +44,13 @@ void NoteStamp::stampRecord(View& view, const QString& field, const QString& sta
         view.edit();
     view.setField(field, Value::text(appended(text, stamp)));
     view.post();
+}
+
+void NoteStamp::stampList(ListText& list, NoteBox box, const QDateTime& now, const Regional& regional)
+{
+    const QString& text = list.text();
+    const QString lineBreak = text.contains(QStringLiteral("\r\n")) ? QStringLiteral("\r\n") : QStringLiteral("\n");
+    list.setText(appended(text, stamp(box, now, regional), lineBreak));
 }
 
 } // namespace kelvora

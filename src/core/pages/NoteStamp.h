@@ -7,6 +7,7 @@
 
 namespace kelvora {
 
+class ListText;
 class View;
 
 // The notes boxes a double click stamps with the date and time.
@@ -29,6 +30,9 @@ public:
     // the stamp is saved at once. A record already being edited keeps its other
     // changes (they are posted with it). Nothing happens without a current record.
     static void stampRecord(View& view, const QString& field, const QString& stamp);
+    // Appends a stamp to a plain list (the to-do or important list), with the
+    // line breaks the list already uses.
+    static void stampList(ListText& list, NoteBox box, const QDateTime& now, const Regional& regional);
 };
 
 } // namespace kelvora

@@ -40,6 +40,16 @@ void PageModel::setFieldAndPost(const QString& field, const Value& value)
     v.post();
 }
 
+void PageModel::stampNotes(NoteBox box, const QString& field)
+{
+    NoteStamp::stampRecord(*m_view, field, NoteStamp::stamp(box, m_context.now(), m_context.regional));
+}
+
+void PageModel::copyNotes(const QString& field)
+{
+    m_context.port.setClipboardText(m_view->currentRow() >= 0 ? m_view->asText(field) : QString());
+}
+
 void PageModel::gridCopy(const QString& field)
 {
     if (m_view->currentRow() < 0 || field.isEmpty())

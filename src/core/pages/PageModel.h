@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/pages/NoteStamp.h"
 #include "core/pages/PageContext.h"
 #include "core/store/Schema.h"
 
@@ -42,6 +43,12 @@ public:
     void gridCopy(const QString& field);
     void gridCut(const QString& field);
     void gridPaste(const QString& field);
+
+    // A double click on the record's notes box: the date and time appended to
+    // `field` as a new last line, posted at once.
+    void stampNotes(NoteBox box, const QString& field);
+    // "Copy all notes to Clipboard": the whole of `field` of the current record.
+    void copyNotes(const QString& field);
 
 protected:
     // Sets one field of the current record and posts it (see gridPaste).

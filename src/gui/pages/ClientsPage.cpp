@@ -62,6 +62,7 @@ ClientsPage::ClientsPage(ClientsModel& model, HandlerGuard& guard, bool pictureA
     layout->addWidget(Panel2);
 
     postOnExit(ClientNotes, model);
+    stampOnDoubleClick(ClientNotes, model, NoteBox::ClientNotes);
     addColouredBox(ClientNotes);
 }
 

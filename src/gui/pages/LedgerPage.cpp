@@ -83,6 +83,22 @@ LedgerPage::LedgerPage(LedgerModel& model, HandlerGuard& guard, QWidget* parent)
     Notes->setObjectName(t.notes);
     Notes->setStatusTip(QString::fromLatin1(kNotesHint));
     Notes->setFixedHeight(72);
+    stampOnDoubleClick(Notes, model, t.noteBox);
+    CopyNotesBtn = new GradientButton(QStringLiteral("Copy"), this);
+    CopyNotesBtn->setObjectName(t.copyNotesButton);
+    CopyNotesBtn->setStatusTip(QStringLiteral("Copy all notes to Clipboard"));
+    CopyNotesBtn->setFixedSize(54, 24);
+    CopyNotesBtn->setFocusPolicy(Qt::NoFocus);
+    addButton(CopyNotesBtn);
+    connect(CopyNotesBtn, &QPushButton::clicked, this, [this] {
+        CopyNotesBtn->flipPressedLook(m_bandStart, m_bandEnd);
+        Notes->selectAll();
+        m_guard.run([this] { m_model.copyNotes(Notes->field()); });
+    });
+    auto* notesRow = new QHBoxLayout;
+    notesRow->setSpacing(0);
+    notesRow->addWidget(Notes, 1);
+    notesRow->addWidget(CopyNotesBtn, 0, Qt::AlignTop);
     Footer = new TotalsFooter(model, this);
     addBand(Footer);
 
@@ -92,7 +108,7 @@ LedgerPage::LedgerPage(LedgerModel& model, HandlerGuard& guard, QWidget* parent)
     layout->addWidget(HeadPanel);
     layout->addWidget(SubHead);
     layout->addWidget(Grid, 1);
-    layout->addWidget(Notes);
+    layout->addLayout(notesRow);
     layout->addWidget(Footer);
 
     connect(&model, &LedgerModel::staleChanged, this, &LedgerPage::showStale);

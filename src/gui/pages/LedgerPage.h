@@ -40,6 +40,7 @@ public:
     RecordNavigator* Navigator = nullptr;
     PageGrid* Grid = nullptr;
     DataMemo* Notes = nullptr;
+    GradientButton* CopyNotesBtn = nullptr; // ExpensesCopyNotesBtn, IncomeCopyNotesBtn
     TotalsFooter* Footer = nullptr;
     SelectionBar* Selector = nullptr; // ExpendSel, ExpendFilter, ExpendCombo, AllExpensesBtn (or Income...)
 

@@ -5,6 +5,7 @@
 #include "core/pages/PageColumns.h"
 #include "core/settings/ColourScheme.h"
 #include "core/settings/Settings.h"
+#include "gui/widgets/ClickHook.h"
 #include "gui/widgets/ColourAdapter.h"
 #include "gui/widgets/GradientPanel.h"
 #include "gui/widgets/HandlerGuard.h"
@@ -73,6 +74,11 @@ OfficePage::OfficePage(OfficeModel& model, const Settings& settings, HandlerGuar
     Impt->setPlainText(model.important().text());
     Impt->setFont(plainFont());
     connect(Impt, &QPlainTextEdit::textChanged, this, [this] { m_model.important().setText(Impt->toPlainText()); });
+    ClickHook::onDoubleClick(Impt, [this] {
+        m_guard.run([this] { m_model.ImptDblClick(); });
+        Impt->setPlainText(m_model.important().text());
+        Impt->moveCursor(QTextCursor::End);
+    });
     auto* imptColumn = new QVBoxLayout;
     imptColumn->addWidget(whiteLabel(QStringLiteral("Important"), OwnerPanel));
     imptColumn->addWidget(Impt, 1);

@@ -4,7 +4,9 @@
 #include "core/pages/PageModel.h"
 #include "core/settings/ColourScheme.h"
 #include "gui/pages/PageGrid.h"
+#include "gui/widgets/ClickHook.h"
 #include "gui/widgets/ColourAdapter.h"
+#include "gui/widgets/DataMemo.h"
 #include "gui/widgets/GradientButton.h"
 #include "gui/widgets/GradientPanel.h"
 #include "gui/widgets/HandlerGuard.h"
@@ -79,6 +81,14 @@ void PageBase::postOnExit(QWidget* control, PageModel& model)
         if (auto* grid = qobject_cast<PageGrid*>(watched.data()))
             grid->commitOpenEditor();
         m_guard.run([&model] { model.postPending(); });
+    });
+}
+
+void PageBase::stampOnDoubleClick(DataMemo* memo, PageModel& model, NoteBox box)
+{
+    ClickHook::onDoubleClick(memo, [this, memo, &model, box] {
+        m_guard.run([&] { model.stampNotes(box, memo->field()); });
+        memo->moveCursor(QTextCursor::End);
     });
 }
 

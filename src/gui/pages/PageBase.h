@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/pages/NoteStamp.h"
 #include "core/pages/PageId.h"
 
 #include <QList>
@@ -8,6 +9,7 @@
 namespace kelvora {
 
 class ClipboardTarget;
+class DataMemo;
 class GradientButton;
 class GradientPanel;
 class HandlerGuard;
@@ -52,6 +54,8 @@ protected:
     // The record of `model` is posted when the focus leaves `control` (or a
     // control inside it) for one outside it.
     void postOnExit(QWidget* control, PageModel& model);
+    // A double click on a record's notes box stamps it with the date and time.
+    void stampOnDoubleClick(DataMemo* memo, PageModel& model, NoteBox box);
     // The window's font without the bold the bands give their captions.
     QFont plainFont() const;
 

@@ -219,6 +219,30 @@ private slots:
         QCOMPARE(applyInc->text(), QStringLiteral("12.5"));
         QCOMPARE(f->model->settings().gstRate(), QStringLiteral("12.5"));
     }
+
+    void notesAreStampedAndCopied_data()
+    {
+        QTest::addColumn<LedgerKind>("kind");
+        QTest::addColumn<QString>("stamped");
+        QTest::newRow("expenses") << LedgerKind::Expenses << "Paid\r\n11/12/2026 09:30:00  ";
+        QTest::newRow("income") << LedgerKind::Income << "Paid\r\n11/12/2026 09:30:00 ";
+    }
+    void notesAreStampedAndCopied()
+    {
+        QFETCH(LedgerKind, kind);
+        QFETCH(QString, stamped);
+        LedgerPage* page = open(kind, 1);
+        QVERIFY(page);
+        View& view = page->Grid->view();
+        view.edit();
+        view.setField(u"Notes", QStringLiteral("Paid"));
+        view.post();
+        QTest::mouseDClick(page->Notes->viewport(), Qt::LeftButton);
+        QCOMPARE(view.state(), View::State::Browse);
+        QCOMPARE(stored(kind, u"Notes"), stamped);
+        QTest::mouseClick(page->CopyNotesBtn, Qt::LeftButton);
+        QCOMPARE(f->port.clipboard, stamped);
+    }
 };
 
 QTEST_MAIN(tst_LedgerPage)
