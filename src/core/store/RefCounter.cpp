@@ -16,9 +16,26 @@ RefCounter::RefCounter(View& view, Kind kind) : m_view(view), m_kind(kind)
 
 void RefCounter::findLast()
 {
-    m_view.setOrder(QStringLiteral("Ref"));
-    m_view.last();
-    m_last = m_view.isEmpty() ? 0 : m_view.asInteger(u"Ref");
+    // The last record in Ref order is the shown record with the highest Ref. It
+    // is found by a walk, and the view is sorted once, into its final order, with
+    // the cursor left on that record: a large table is not sorted by Ref first.
+    const int refField = m_view.fieldIndex(u"Ref");
+    qint64 lastRecord = -1;
+    m_last = 0;
+    for (int row = 0; row < m_view.rowCount(); ++row) {
+        if (m_view.isNullAt(row, refField))
+            continue;
+        const qint64 value = m_view.integerAt(row, refField);
+        if (lastRecord < 0 || value > m_last) {
+            m_last = value;
+            lastRecord = m_view.recordId(row);
+        }
+    }
+    m_view.setOrder(m_kind == Kind::Clients ? QStringLiteral("Surname") : QStringLiteral("Date"));
+    if (lastRecord >= 0)
+        m_view.goToRecord(lastRecord);
+    else
+        m_view.last();
 
     const TableStore& store = m_view.database().store(m_view.tableId());
     const int ref = store.def().keyIndex();
@@ -26,7 +43,6 @@ void RefCounter::findLast()
         if (store.isAlive(s) && store.cell(s, ref).isNumber())
             m_last = std::max(m_last, store.value(s, ref).toInteger());
     }
-    m_view.setOrder(m_kind == Kind::Clients ? QStringLiteral("Surname") : QStringLiteral("Date"));
 }
 
 void RefCounter::beforePost()
