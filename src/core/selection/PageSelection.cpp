@@ -52,6 +52,17 @@ void PageSelection::setControls(int fieldIndex, const QString& filter)
     emit controlsChanged();
 }
 
+void PageSelection::setOrderShown(int index)
+{
+    if (index < 0 || index >= orderItems(m_page).size())
+        return;
+    m_orderIndex = index;
+    m_orderText = orderItems(m_page).at(index).label;
+    m_view.setOrder(m_page == SelectionPage::Clients ? viewOrderList(m_orderText)
+                                                     : orderItems(m_page).at(index).orderList);
+    emit controlsChanged();
+}
+
 void PageSelection::all()
 {
     m_fieldIndex = 0;
