@@ -6,6 +6,7 @@
 #include "core/store/View.h"
 #include "gui/pages/PageGrid.h"
 #include "gui/pages/parts/SelectionBar.h"
+#include "gui/pages/parts/TagToolsBar.h"
 #include "gui/pages/parts/TotalsFooter.h"
 #include "gui/widgets/ColourAdapter.h"
 #include "gui/widgets/DataMemo.h"
@@ -83,6 +84,10 @@ LedgerPage::LedgerPage(LedgerModel& model, HandlerGuard& guard, QWidget* parent)
     Notes->setObjectName(t.notes);
     Notes->setStatusTip(QString::fromLatin1(kNotesHint));
     Notes->setFixedHeight(72);
+    TagBand = makeBand(QStringLiteral("TagBand"), QString(), this);
+    TagBar = new TagToolsBar(model.tagTools(), model.notesSearch(), *Grid, *Notes, m_guard, TagBand);
+    for (GradientButton* b : TagBar->buttons())
+        addButton(b);
     Footer = new TotalsFooter(model, this);
     addBand(Footer);
 
@@ -91,6 +96,7 @@ LedgerPage::LedgerPage(LedgerModel& model, HandlerGuard& guard, QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(HeadPanel);
     layout->addWidget(SubHead);
+    layout->addWidget(TagBand);
     layout->addWidget(Grid, 1);
     layout->addWidget(Notes);
     layout->addWidget(Footer);

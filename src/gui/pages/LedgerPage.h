@@ -14,6 +14,7 @@ class GradientPanel;
 class PageGrid;
 class RecordNavigator;
 class SelectionBar;
+class TagToolsBar;
 class TotalsFooter;
 
 // The Expenses or the Income page, built from its ledger kind: the entry
@@ -41,6 +42,8 @@ public:
     PageGrid* Grid = nullptr;
     DataMemo* Notes = nullptr;
     TotalsFooter* Footer = nullptr;
+    GradientPanel* TagBand = nullptr;
+    TagToolsBar* TagBar = nullptr;
     SelectionBar* Selector = nullptr; // ExpendSel, ExpendFilter, ExpendCombo, AllExpensesBtn (or Income...)
 
     // The band's buttons, as a click runs them.

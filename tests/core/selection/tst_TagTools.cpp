@@ -117,8 +117,10 @@ private slots:
         model.tagTools().reverse();
         QCOMPARE(tags(temp, QStringLiteral("Names")), (QStringList{"", "", "y", "y", ""}));
         QCOMPARE(refsShown(model.view()), (QList<qint64>{3, 4}));
-        // All tagged now: reversing again empties every tag and the grid.
+        // Every record tagged: reversing empties every tag and the grid.
+        model.selection().all();
         model.tagTools().tagAll();
+        QCOMPARE(tags(temp, QStringLiteral("Names")), (QStringList{"y", "y", "y", "y", "y"}));
         model.tagTools().reverse();
         QCOMPARE(tags(temp, QStringLiteral("Names")), (QStringList{"", "", "", "", ""}));
         QCOMPARE(model.view().rowCount(), 0);
