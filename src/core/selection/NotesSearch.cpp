@@ -62,32 +62,34 @@ std::optional<NotesHit> NotesSearch::find(const QString& notes, const QString& t
     return hit;
 }
 
-bool NotesSearch::walkFrom(int row)
+std::optional<NotesHit> NotesSearch::walkFrom(int row)
 {
     const int notes = m_view.fieldIndex(u"Notes");
     const QString text = searchText();
+    // The grid is not redrawn for every record passed.
+    const tagwalk::HeldDisplay held(m_view);
     for (; row < m_view.rowCount(); ++row) {
-        if (const std::optional<NotesHit> hit = find(m_view.textAt(row, notes), text)) {
+        if (std::optional<NotesHit> hit = find(m_view.textAt(row, notes), text)) {
             m_view.setCurrentRow(row);
-            emit found(hit->start, hit->length);
-            return true;
+            return hit;
         }
     }
-    return false;
+    return std::nullopt;
 }
 
 void NotesSearch::firstSearch()
 {
     tagwalk::postPending(m_view);
     m_view.first();
-    const tagwalk::HeldDisplay held(m_view);
     setSearchText(m_context.port.inputBox(kCaseSensitive, QStringLiteral("Enter Text to find"), searchText()));
-    bool hit = false;
+    std::optional<NotesHit> hit;
     {
         const BusyCursor busy(m_context.port);
         hit = walkFrom(0);
     }
-    if (!hit) {
+    if (hit) {
+        emit found(hit->start, hit->length);
+    } else {
         m_view.last();
         m_context.port.messageDlg(QStringLiteral("No entries were found."), MsgType::Information, MsgButton::OK);
     }
@@ -98,8 +100,9 @@ void NotesSearch::nextSearch()
     tagwalk::postPending(m_view);
     // At the last record the walk looks at that record again.
     m_view.next();
-    const tagwalk::HeldDisplay held(m_view);
-    if (!walkFrom(std::max(0, m_view.currentRow()))) {
+    if (const std::optional<NotesHit> hit = walkFrom(std::max(0, m_view.currentRow()))) {
+        emit found(hit->start, hit->length);
+    } else {
         m_view.first();
         m_context.port.messageDlg(QStringLiteral("No more entries were found,  click Next button to re-search."),
                                   MsgType::Information, MsgButton::OK);

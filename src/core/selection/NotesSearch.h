@@ -54,7 +54,8 @@ signals:
     void found(qsizetype start, qsizetype length);
 
 private:
-    bool walkFrom(int row);
+    // Makes the first record from `row` on whose notes hold the text current.
+    std::optional<NotesHit> walkFrom(int row);
     void setSearchText(const QString& text);
 
     SelectionPage m_page;

@@ -13,7 +13,6 @@ namespace kelvora {
 namespace {
 const QString kTagged = QStringLiteral("y");
 constexpr int kTagItem = 1;
-
 } // namespace
 
 TagTools::TagTools(SelectionPage page, View& view, PageSelection& selection, PageContext context,
@@ -29,6 +28,19 @@ void TagTools::walk(const std::function<bool(int row)>& tagged)
     const tagwalk::HeldDisplay held(m_view);
     const BusyCursor busy(m_context.port);
     tagwalk::setTags(m_view, tagged);
+}
+
+void TagTools::walkThenShowTagged(const std::function<bool(int row)>& tagged)
+{
+    try {
+        walk(tagged);
+    } catch (...) {
+        // A walk failing part-way still ends on the Tag selection: the
+        // records written so far are what it shows.
+        showTagged();
+        throw;
+    }
+    showTagged();
 }
 
 void TagTools::settle()
@@ -47,17 +59,16 @@ void TagTools::showTagged()
 
 void TagTools::tagAll()
 {
+    // Only a changed filter text runs the selection: with "y" already there the
+    // grid keeps its records, now all tagged.
+    const bool filterChanges = m_selection.filterText() != kTagged;
     try {
         walk([](int) { return true; });
     } catch (...) {
-        // The records written so far stay tagged; the page still shows them.
         showTagged();
         throw;
     }
     settle();
-    // Only a changed filter text runs the selection: with "y" already there the
-    // grid keeps its records, now all tagged.
-    const bool filterChanges = m_selection.filterText() != kTagged;
     m_selection.setControls(kTagItem, kTagged);
     if (filterChanges)
         m_selection.run();
@@ -66,10 +77,10 @@ void TagTools::tagAll()
 
 void TagTools::clearTags()
 {
+    tagwalk::postPending(m_view);
     {
-        tagwalk::postPending(m_view);
         const tagwalk::HeldDisplay held(m_view);
-    const BusyCursor busy(m_context.port);
+        const BusyCursor busy(m_context.port);
         tagwalk::clearTags(m_view);
     }
     settle();
@@ -81,14 +92,19 @@ void TagTools::reverse()
     tagwalk::postPending(m_view);
     m_selection.all();
     const int tag = m_view.fieldIndex(u"Tag");
-    try {
-        walk([&](int row) { return m_view.textAt(row, tag).isEmpty(); });
-    } catch (...) {
-        showTagged();
-        throw;
-    }
-    // On a ledger page the selection recomputes the totals.
-    showTagged();
+    // On a ledger page the Tag selection recomputes the totals.
+    walkThenShowTagged([&](int row) { return m_view.textAt(row, tag).isEmpty(); });
+    emit focusGrid();
+}
+
+void TagTools::paymentTool(const std::function<bool(int row)>& tagged, const QString& column, bool lastCurrent)
+{
+    tagwalk::postPending(m_view);
+    m_selection.setControls(0, kTagged);
+    m_selection.run();
+    walkThenShowTagged(tagged);
+    emit currentColumnWanted(column);
+    lastCurrent ? m_view.last() : m_view.first();
     emit focusGrid();
 }
 
@@ -97,54 +113,26 @@ void TagTools::unpaid()
     const int tax = m_view.fieldIndex(u"Tax");
     const int exempt = m_view.fieldIndex(u"TaxExempt");
     const int paidDate = m_view.fieldIndex(u"PaidDate");
-    tagwalk::postPending(m_view);
-    m_selection.setControls(0, kTagged);
-    m_selection.run();
-    try {
-        // An empty amount counts as 0.
-        walk([&](int row) {
+    // An empty amount counts as 0.
+    paymentTool(
+        [&](int row) {
             const bool owing = m_view.floatAt(row, tax) > 0 || m_view.floatAt(row, exempt) > 0;
             return owing && m_view.isNullAt(row, paidDate);
-        });
-    } catch (...) {
-        showTagged();
-        throw;
-    }
-    showTagged();
-    emit currentColumnWanted(QStringLiteral("Taxable"));
-    m_view.first();
-    emit focusGrid();
+        },
+        QStringLiteral("Taxable"), false);
 }
 
 void TagTools::paid()
 {
     const int paidDate = m_view.fieldIndex(u"PaidDate");
-    tagwalk::postPending(m_view);
-    m_selection.setControls(0, kTagged);
-    m_selection.run();
-    try {
-        walk([&](int row) { return !m_view.isNullAt(row, paidDate); });
-    } catch (...) {
-        showTagged();
-        throw;
-    }
-    showTagged();
-    emit currentColumnWanted(QStringLiteral("PaidDate"));
-    m_view.last();
-    emit focusGrid();
+    paymentTool([&](int row) { return !m_view.isNullAt(row, paidDate); }, QStringLiteral("PaidDate"), true);
 }
 
 void TagTools::birthdaysWithinAMonth()
 {
     const QDate today = m_context.today();
     const int dob = m_view.fieldIndex(u"DOB");
-    try {
-        walk([&](int row) { return birthdays::withinAMonth(m_view.dateAt(row, dob), today); });
-    } catch (...) {
-        showTagged();
-        throw;
-    }
-    showTagged();
+    walkThenShowTagged([&](int row) { return birthdays::withinAMonth(m_view.dateAt(row, dob), today); });
     m_view.first();
     emit focusGrid();
 }
@@ -164,13 +152,7 @@ void TagTools::duplicates()
         keep[size_t(row)] = key != previous;
         previous = std::move(key);
     }
-    try {
-        walk([&](int row) { return bool(keep[size_t(row)]); });
-    } catch (...) {
-        showTagged();
-        throw;
-    }
-    showTagged();
+    walkThenShowTagged([&](int row) { return bool(keep[size_t(row)]); });
     emit focusGrid();
 }
 

@@ -53,6 +53,9 @@ signals:
 
 private:
     void walk(const std::function<bool(int row)>& tagged);
+    void walkThenShowTagged(const std::function<bool(int row)>& tagged);
+    // Paid and unpaid: every client, tagged by `tagged`, then the Tag selection.
+    void paymentTool(const std::function<bool(int row)>& tagged, const QString& column, bool lastCurrent);
     void showTagged();
     void settle();
 
