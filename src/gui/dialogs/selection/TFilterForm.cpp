@@ -38,6 +38,7 @@ TFilterForm::TFilterForm(const ColourScheme& scheme, QWidget* parent) : QDialog(
     Hinter = new QTextEdit(this);
     Hinter->setObjectName(QStringLiteral("Hinter"));
     Hinter->setReadOnly(true);
+    Hinter->setFocusPolicy(Qt::NoFocus); // the keys stay with the two boxes
     Hinter->setStyleSheet(QStringLiteral("QTextEdit { background: %1; }").arg(toQColor(scheme.input).name()));
 
     FootPanel = new GradientPanel(this);
