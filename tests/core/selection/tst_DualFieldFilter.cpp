@@ -6,12 +6,14 @@
 #include "core/store/View.h"
 #include "support/ScriptedUserPort.h"
 #include "support/store/TempDatabase.h"
+#include "support/store/ViewRefs.h"
 
 #include <QTest>
 
 using namespace kelvora;
 using kelvora::test::ScriptedUserPort;
 using kelvora::test::TempDatabase;
+using kelvora::test::refsShown;
 
 namespace {
 // A filter window answering from a script: per stage the field text, the
@@ -46,13 +48,6 @@ private:
     QString m_filter;
 };
 
-QList<qint64> refsShown(const View& v)
-{
-    QList<qint64> refs;
-    for (int row = 0; row < v.rowCount(); ++row)
-        refs.append(v.integerAt(row, v.fieldIndex(u"Ref")));
-    return refs;
-}
 } // namespace
 
 class tst_DualFieldFilter : public QObject
@@ -68,9 +63,9 @@ class tst_DualFieldFilter : public QObject
         return {m_port, m_settings, m_regional, [] { return QDateTime(QDate(2026, 12, 11), QTime(9, 30)); }};
     }
 
-    static void threeExpenses(const TempDatabase& temp)
+    static std::unique_ptr<Database> threeExpenses(const TempDatabase& temp)
     {
-        temp.exec(QStringLiteral("INSERT INTO Expense (Ref, Date, Cat, Office, Bank, Tag) VALUES "
+        return temp.openWith(QStringLiteral("INSERT INTO Expense (Ref, Date, Cat, Office, Bank, Tag) VALUES "
                                  "(1, '2026-01-05', 'Interest', 150, 150, NULL), "
                                  "(2, '2026-01-06', 'Rent', 150, 150, 'y'), "
                                  "(3, '2026-01-07', 'Interest%\"', 15, 15, NULL)"));
@@ -131,9 +126,7 @@ private slots:
     void expensesOnSummaryAndCatAreTaggedAndSummed()
     {
         TempDatabase temp;
-        temp.open();
-        threeExpenses(temp);
-        auto db = temp.open();
+        auto db = threeExpenses(temp);
         LedgerModel model(context(), *db, LedgerKind::Expenses);
         ScriptedFilterWindow window;
         window.answers = {{QStringLiteral("Summary"), QStringLiteral("15")}, {QStringLiteral("Cat"), QStringLiteral("interest")}};
@@ -154,9 +147,7 @@ private slots:
     void typedTextsAreValuesNotStatement()
     {
         TempDatabase temp;
-        temp.open();
-        threeExpenses(temp);
-        auto db = temp.open();
+        auto db = threeExpenses(temp);
         LedgerModel model(context(), *db, LedgerKind::Expenses);
         ScriptedFilterWindow window;
         window.answers = {{QStringLiteral("Cat"), QStringLiteral("%\"")}, {QStringLiteral("Cat"), QStringLiteral("Int")}};
@@ -189,10 +180,8 @@ private slots:
         QFETCH(int, stages);
         QFETCH(QString, message);
         TempDatabase temp;
-        temp.open();
-        temp.exec(QStringLiteral("INSERT INTO Names (Ref, Surname, Cat, Tag) VALUES (1, 'Smith', 'm', NULL), "
+        auto db = temp.openWith(QStringLiteral("INSERT INTO Names (Ref, Surname, Cat, Tag) VALUES (1, 'Smith', 'm', NULL), "
                                  "(2, 'Jones', 'm', 'X')"));
-        auto db = temp.open();
         ClientsModel model(context(), *db);
         model.view().setSelection(Selection::contains(QStringLiteral("Surname"), QStringLiteral("Jones")));
         ScriptedFilterWindow window;

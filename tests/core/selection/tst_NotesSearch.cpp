@@ -5,6 +5,7 @@
 #include "core/store/View.h"
 #include "support/ScriptedUserPort.h"
 #include "support/store/TempDatabase.h"
+#include "support/store/ViewRefs.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -12,6 +13,7 @@
 using namespace kelvora;
 using kelvora::test::ScriptedUserPort;
 using kelvora::test::TempDatabase;
+using kelvora::test::refsShown;
 
 class tst_NotesSearch : public QObject
 {
@@ -20,7 +22,6 @@ class tst_NotesSearch : public QObject
     ScriptedUserPort m_port;
     Settings m_settings;
     Regional m_regional = Regional::australian();
-    TempDatabase* m_temp = nullptr;
 
     PageContext context()
     {
@@ -28,9 +29,9 @@ class tst_NotesSearch : public QObject
     }
 
     // Clients A..D in surname order; B's notes hold "pay" on lines 2 and 5, D's on line 1.
-    static void fourClients(const TempDatabase& temp)
+    static std::unique_ptr<Database> fourClients(const TempDatabase& temp)
     {
-        temp.exec(QStringLiteral("INSERT INTO Names (Ref, Surname, Notes) VALUES (?, ?, ?), (?, ?, ?), (?, ?, ?), (?, ?, ?)"),
+        return temp.openWith(QStringLiteral("INSERT INTO Names (Ref, Surname, Notes) VALUES (?, ?, ?), (?, ?, ?), (?, ?, ?), (?, ?, ?)"),
                   {Value::integer(1), Value::text("Adams"), Value::text("nothing here"), Value::integer(2),
                    Value::text("Brown"), Value::text("one\r\nto pay\r\nthree\r\nfour\r\nwe pay, pay"),
                    Value::integer(3), Value::text("Smithers"), Value(), Value::integer(4), Value::text("Dunsmith"),
@@ -68,9 +69,7 @@ private slots:
     void firstAndNextWalkTheRecordsShown()
     {
         TempDatabase temp;
-        temp.open();
-        fourClients(temp);
-        auto db = temp.open();
+        auto db = fourClients(temp);
         ClientsModel model(context(), *db);
         NotesSearch& search = model.notesSearch();
         QString shared = QStringLiteral("old");
@@ -101,9 +100,7 @@ private slots:
     void nextAtTheLastRecordFindsItAgain()
     {
         TempDatabase temp;
-        temp.open();
-        fourClients(temp);
-        auto db = temp.open();
+        auto db = fourClients(temp);
         ClientsModel model(context(), *db);
         View& v = model.view();
         v.setSelection(Selection::contains(QStringLiteral("Notes"), QStringLiteral("pay")));
@@ -118,9 +115,7 @@ private slots:
     void nothingFoundLeavesTheLastRecord()
     {
         TempDatabase temp;
-        temp.open();
-        fourClients(temp);
-        auto db = temp.open();
+        auto db = fourClients(temp);
         ClientsModel model(context(), *db);
         m_port.queueCancel(); // the default, empty, never matches
         model.notesSearch().firstSearch();
@@ -131,9 +126,7 @@ private slots:
     void locateSurnameSelectsAndOrders()
     {
         TempDatabase temp;
-        temp.open();
-        fourClients(temp);
-        auto db = temp.open();
+        auto db = fourClients(temp);
         ClientsModel model(context(), *db);
         model.selection().setOrderIndex(0);
         m_port.queueText(QStringLiteral("SMI\"%"));

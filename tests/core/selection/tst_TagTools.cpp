@@ -6,6 +6,7 @@
 #include "core/store/View.h"
 #include "support/ScriptedUserPort.h"
 #include "support/store/TempDatabase.h"
+#include "support/store/ViewRefs.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -13,18 +14,7 @@
 using namespace kelvora;
 using kelvora::test::ScriptedUserPort;
 using kelvora::test::TempDatabase;
-
-namespace {
-// The Ref of every record shown, in grid order.
-QList<qint64> refsShown(const View& v)
-{
-    QList<qint64> refs;
-    const int ref = v.fieldIndex(u"Ref");
-    for (int row = 0; row < v.rowCount(); ++row)
-        refs.append(v.integerAt(row, ref));
-    return refs;
-}
-} // namespace
+using kelvora::test::refsShown;
 
 class tst_TagTools : public QObject
 {
@@ -41,9 +31,9 @@ class tst_TagTools : public QObject
     }
 
     // Clients 1..5; Tags y, X, empty, NULL, Y.
-    static void fiveClients(const TempDatabase& temp)
+    static std::unique_ptr<Database> fiveClients(const TempDatabase& temp)
     {
-        temp.exec(QStringLiteral(
+        return temp.openWith(QStringLiteral(
             "INSERT INTO Names (Ref, Surname, FirstName, Company, Tag, Cat) VALUES "
             "(1, 'Adams', 'Al', 'Acme', 'y', 'm'), (2, 'Brown', 'Bo', 'Bolt', 'X', 'm'), "
             "(3, 'Cole', 'Cy', 'Cog', '', 'f'), (4, 'Dunn', 'Di', 'Dot', NULL, 'f'), (5, 'Eve', 'Ed', 'Elm', 'Y', 'm')"));
@@ -74,9 +64,7 @@ private slots:
         QFETCH(QString, filter);
         QFETCH(QList<qint64>, shown);
         TempDatabase temp;
-        temp.open();
-        fiveClients(temp);
-        auto db = temp.open();
+        auto db = fiveClients(temp);
         ClientsModel model(context(), *db);
         model.selection().setControls(2, filter); // Cat
         model.view().setSelection(Selection::contains(QStringLiteral("Cat"), QStringLiteral("f")));
@@ -94,9 +82,7 @@ private slots:
     void clearTagsWritesOnlyTaggedRecordsAndKeepsTheGrid()
     {
         TempDatabase temp;
-        temp.open();
-        fiveClients(temp);
-        auto db = temp.open();
+        auto db = fiveClients(temp);
         ClientsModel model(context(), *db);
         model.view().setSelection(Selection::contains(QStringLiteral("Cat"), QStringLiteral("m")));
         model.tagTools().clearTags();
@@ -109,9 +95,7 @@ private slots:
     void reverseTagsEveryRecordOfTheTable()
     {
         TempDatabase temp;
-        temp.open();
-        fiveClients(temp);
-        auto db = temp.open();
+        auto db = fiveClients(temp);
         ClientsModel model(context(), *db);
         model.view().setSelection(Selection::contains(QStringLiteral("Cat"), QStringLiteral("m")));
         model.tagTools().reverse();
@@ -129,11 +113,9 @@ private slots:
     void reverseOnALedgerPageSumsTheNewSelection()
     {
         TempDatabase temp;
-        temp.open();
-        temp.exec(QStringLiteral("INSERT INTO Expense (Ref, Date, Office, Bank, Tag) VALUES "
+        auto db = temp.openWith(QStringLiteral("INSERT INTO Expense (Ref, Date, Office, Bank, Tag) VALUES "
                                  "(1, '2026-01-05', 50, 50, 'y'), (2, '2026-01-06', 60, 60, NULL), "
                                  "(3, '2026-01-07', 10, 10, 'X')"));
-        auto db = temp.open();
         LedgerModel model(context(), *db, LedgerKind::Expenses);
         model.tagTools().reverse();
         QCOMPARE(tags(temp, QStringLiteral("Expense")), (QStringList{"", "y", ""}));
@@ -160,13 +142,11 @@ private slots:
         QFETCH(int, current);
         QFETCH(QString, column);
         TempDatabase temp;
-        temp.open();
         // 1 paid; 2 owes tax; 3 owes only TaxExempt 50; 4 paid nothing owed; 5 owes nothing.
-        temp.exec(QStringLiteral("INSERT INTO Names (Ref, Surname, Tax, TaxExempt, PaidDate, Tag) VALUES "
+        auto db = temp.openWith(QStringLiteral("INSERT INTO Names (Ref, Surname, Tax, TaxExempt, PaidDate, Tag) VALUES "
                                  "(1, 'A', 10, 0, '2026-02-01', NULL), (2, 'B', 10, NULL, NULL, 'X'), "
                                  "(3, 'C', 0, 50, NULL, NULL), (4, 'D', 0, 0, '2026-03-01', 'y'), "
                                  "(5, 'E', 0, 0, NULL, 'y')"));
-        auto db = temp.open();
         ClientsModel model(context(), *db);
         model.view().setSelection(Selection::contains(QStringLiteral("Surname"), QStringLiteral("A")));
         QSignalSpy column_(&model.tagTools(), &TagTools::currentColumnWanted);
@@ -193,13 +173,11 @@ private slots:
         QFETCH(QList<qint64>, shown);
         m_today = today;
         TempDatabase temp;
-        temp.open();
-        temp.exec(QStringLiteral(
+        auto db = temp.openWith(QStringLiteral(
             "INSERT INTO Names (Ref, Surname, DOB, Tag) VALUES (1, 'a', '1970-11-14', 'y'), (2, 'b', '1970-11-15', NULL), "
             "(3, 'c', '1970-11-30', NULL), (4, 'd', '1970-12-14', NULL), (5, 'e', '1970-12-15', NULL), "
             "(6, 'f', '1970-12-20', NULL), (7, 'g', '1970-12-31', NULL), (8, 'h', '1971-01-19', NULL), "
             "(9, 'i', '1971-01-20', NULL), (10, 'j', NULL, 'y'), (11, 'k', '1972-02-29', NULL)"));
-        auto db = temp.open();
         ClientsModel model(context(), *db);
         model.tagTools().birthdaysWithinAMonth();
         QCOMPARE(refsShown(model.view()), shown);
@@ -220,11 +198,9 @@ private slots:
         QFETCH(QString, order);
         QFETCH(QList<qint64>, shown);
         TempDatabase temp;
-        temp.open();
-        temp.exec(QStringLiteral("INSERT INTO Names (Ref, Surname, FirstName, Company) VALUES "
+        auto db = temp.openWith(QStringLiteral("INSERT INTO Names (Ref, Surname, FirstName, Company) VALUES "
                                  "(1, 'Smith', 'Jo', 'Acme'), (2, 'Taylor', 'Jo', 'Acme'), (3, 'Smith', 'Jo', 'Acme'), "
                                  "(4, 'smith', 'Jo', 'Acme')"));
-        auto db = temp.open();
         ClientsModel model(context(), *db);
         model.view().setOrder(order);
         model.selection().setControls(0, QStringLiteral("y"));
@@ -239,9 +215,7 @@ private slots:
     void aPendingNewRecordIsNotStoredEmptyByATool()
     {
         TempDatabase temp;
-        temp.open();
-        fiveClients(temp);
-        auto db = temp.open();
+        auto db = fiveClients(temp);
         ClientsModel model(context(), *db);
         model.view().append();
         model.tagTools().clearTags();
