@@ -144,6 +144,11 @@ void MainModel::openDatabase()
     m_expensesModel = std::make_unique<LedgerModel>(c, *m_db, LedgerKind::Expenses);
     m_incomeModel = std::make_unique<LedgerModel>(c, *m_db, LedgerKind::Income);
     m_incomeModel->setExpensesForBalances(m_expensesModel.get());
+    // The notes searches of the pages share the diary's search text.
+    for (NotesSearch* search : {&m_clientsModel->notesSearch(), &m_expensesModel->notesSearch(),
+                                &m_incomeModel->notesSearch()})
+        search->shareSearchText([this] { return m_diaryModel->searchText(); },
+                                [this](const QString& text) { m_diaryModel->setSearchText(text); });
 }
 
 bool MainModel::show(const std::function<bool()>& askPassword)
@@ -199,10 +204,19 @@ void MainModel::leavePage(PageId page)
         model->postPending();
 }
 
-void MainModel::pageChanged()
+bool MainModel::pageChanged()
 {
     if (m_clientsModel)
         m_clientsModel->postPending();
+    // Counted before asking: the answer itself moves to the Clients page.
+    const bool first = m_pageChanges++ == 0;
+    if (!first || !m_clientsModel || today().day() != 1)
+        return false;
+    if (m_port.messageDlg(QStringLiteral("Check for Birthdays within next Month ?"), MsgType::Confirmation,
+                          MsgButton::Yes | MsgButton::No) != MsgButton::Yes)
+        return false;
+    m_clientsModel->tagTools().birthdaysWithinAMonth();
+    return true;
 }
 
 void MainModel::SetPeriodAndYear()

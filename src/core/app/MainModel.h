@@ -73,8 +73,13 @@ public:
     // ---- pages ----------------------------------------------------------------
     // Posts the pending edit of the page being left.
     void leavePage(PageId page);
-    // The active page changed: the client view's pending edit is posted.
-    void pageChanged();
+    // The active page changed: the client view's pending edit is posted, and on
+    // the first change since the window became active, on the first day of a
+    // month, the user is asked whether to tag the clients with a birthday
+    // within a month. True when that was done and the Clients page is wanted.
+    bool pageChanged();
+    // The main window became active (again): the next page change counts as first.
+    void FormActivate() { m_pageChanges = 0; }
     void setActivePage(PageId page) { m_activePage = page; }
     PageId activePage() const { return m_activePage; }
     // The model of a page with a grid; null for the Office page and without a database.
@@ -144,6 +149,7 @@ private:
     std::unique_ptr<OfficeModel> m_officeModel;
     PageId m_activePage = PageId::Diary;
     QString m_selectedField;
+    int m_pageChanges = 0;
 };
 
 } // namespace kelvora

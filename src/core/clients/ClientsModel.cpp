@@ -8,7 +8,9 @@ namespace kelvora {
 
 ClientsModel::ClientsModel(PageContext context, Database& db, QObject* parent)
     : PageModel(std::move(context), db, TableId::Names, parent), m_refs(*m_view, RefCounter::Kind::Clients),
-      m_selection(SelectionPage::Clients, *m_view, m_context)
+      m_selection(SelectionPage::Clients, *m_view, m_context),
+      m_tags(SelectionPage::Clients, *m_view, m_selection, m_context),
+      m_notes(SelectionPage::Clients, *m_view, m_selection, m_context)
 {
     m_view->setOrder(QStringLiteral("Surname;FirstName;Company;EntryDate"));
 }

@@ -3,6 +3,8 @@
 #include "core/pages/GridColumn.h"
 #include "core/pages/PageModel.h"
 #include "core/selection/PageSelection.h"
+#include "core/selection/NotesSearch.h"
+#include "core/selection/TagTools.h"
 #include "core/store/RefCounter.h"
 
 namespace kelvora {
@@ -17,6 +19,8 @@ public:
 
     RefCounter& refs() { return m_refs; }
     PageSelection& selection() { return m_selection; }
+    TagTools& tagTools() { return m_tags; }
+    NotesSearch& notesSearch() { return m_notes; }
     QList<GridColumn> columns() const;
     QString heading() const { return m_context.todayText(); }
 
@@ -31,6 +35,8 @@ public:
 private:
     RefCounter m_refs;
     PageSelection m_selection;
+    TagTools m_tags;
+    NotesSearch m_notes;
 };
 
 } // namespace kelvora

@@ -15,7 +15,9 @@ LedgerModel::LedgerModel(PageContext context, Database& db, LedgerKind kind, QOb
     : PageModel(std::move(context), db, ledgerTraits(kind).table, parent), m_traits(ledgerTraits(kind)),
       m_refs(*m_view, m_traits.refKind), m_fields(*m_view, m_traits),
       m_selection(kind == LedgerKind::Expenses ? SelectionPage::Expenses : SelectionPage::Income, *m_view, m_context,
-                  [this] { Sum(false); })
+                  [this] { Sum(false); }),
+      m_tags(m_selection.page(), *m_view, m_selection, m_context, [this] { Sum(false); }),
+      m_notes(m_selection.page(), *m_view, m_selection, m_context)
 {
     m_view->setOrder(m_traits.startOrder);
     m_view->setBeforeScroll([this](View&) { summaryCheck(); });

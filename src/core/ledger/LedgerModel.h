@@ -4,6 +4,8 @@
 #include "core/ledger/LedgerTotals.h"
 #include "core/pages/PageModel.h"
 #include "core/selection/PageSelection.h"
+#include "core/selection/NotesSearch.h"
+#include "core/selection/TagTools.h"
 #include "core/store/RefCounter.h"
 
 namespace kelvora {
@@ -48,6 +50,8 @@ public:
     void Sum(bool warnUnbalanced = true);
     // The selection bar above the grid.
     PageSelection& selection() { return m_selection; }
+    TagTools& tagTools() { return m_tags; }
+    NotesSearch& notesSearch() { return m_notes; }
     bool totalsComputed() const { return m_computed; }
     bool totalsStale() const { return m_stale; }
     const LedgerTotals& totals() const { return m_totals; }
@@ -76,6 +80,8 @@ private:
     RefCounter m_refs;
     AmountFields m_fields;
     PageSelection m_selection;
+    TagTools m_tags;
+    NotesSearch m_notes;
     LedgerTotals m_totals;
     const LedgerModel* m_expenses = nullptr;
     bool m_computed = false;

@@ -52,6 +52,17 @@ void PageSelection::setControls(int fieldIndex, const QString& filter)
     emit controlsChanged();
 }
 
+void PageSelection::setOrderShown(int index)
+{
+    if (index < 0 || index >= orderItems(m_page).size())
+        return;
+    m_orderIndex = index;
+    m_orderText = orderItems(m_page).at(index).label;
+    m_view.setOrder(m_page == SelectionPage::Clients ? viewOrderList(m_orderText)
+                                                     : orderItems(m_page).at(index).orderList);
+    emit controlsChanged();
+}
+
 void PageSelection::all()
 {
     m_fieldIndex = 0;
@@ -69,9 +80,11 @@ void PageSelection::apply(const Selection& selection, const QString& orderList)
     // The selection is checked before anything changes, so a refused one leaves
     // the page with the records it showed.
     selection.check(m_view.table());
-    m_view.setSelection(selection);
-    if (!orderList.isEmpty())
+    // A keystroke in the filter box keeps the order: sorting again would cost
+    // more than the selection itself, so the view is only re-sorted on a change.
+    if (!orderList.isEmpty() && m_view.order() != orderList)
         m_view.setOrder(orderList);
+    m_view.setSelection(selection);
 }
 
 void PageSelection::run()

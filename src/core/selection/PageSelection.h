@@ -44,6 +44,9 @@ public:
     void setOrderIndex(int index);
     // Sets the controls without running (a tool that runs the selection itself).
     void setControls(int fieldIndex, const QString& filter);
+    // Chooses an order and puts the view in it without running a selection
+    // (a tool that selected the records itself).
+    void setOrderShown(int index);
 
     // NamesSelChange, ExpendSelChange, IncomeSelChange.
     void run();

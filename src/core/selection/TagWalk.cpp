@@ -12,8 +12,7 @@ namespace {
 
 int writeTags(View& view, const std::function<std::optional<bool>(int row)>& wanted)
 {
-    if (view.state() != View::State::Browse)
-        view.post();
+    postPending(view);
     const int tag = view.fieldIndex(u"Tag");
     std::vector<std::pair<qint64, bool>> changes;
     for (int row = 0; row < view.rowCount(); ++row) {
@@ -37,6 +36,24 @@ int writeTags(View& view, const std::function<std::optional<bool>(int row)>& wan
 }
 
 } // namespace
+
+void postPending(View& view)
+{
+    if (view.state() == View::State::Edit || (view.state() == View::State::Insert && view.isModified()))
+        view.post();
+    else if (view.state() == View::State::Insert)
+        view.cancel();
+}
+
+HeldDisplay::HeldDisplay(View& view) : m_view(view)
+{
+    m_view.disableControls();
+}
+
+HeldDisplay::~HeldDisplay()
+{
+    m_view.enableControls();
+}
 
 int setTags(View& view, const std::function<bool(int row)>& tagged)
 {

@@ -25,6 +25,13 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar)
     QMenu* configure = bar->addMenu(QStringLiteral("Configure"));
     configure->setObjectName(QStringLiteral("Configure1"));
     GSTApplyRate1 = item(configure, "GST Apply Rate", "GSTApplyRate1", "Set the GST rate the ledger buttons use");
+    QMenu* filter = bar->addMenu(QStringLiteral("Filter"));
+    filter->setObjectName(QStringLiteral("Filter1"));
+    DualFieldClientFiltering1 = item(filter, "Clients Dual Field Filtering", "DualFieldClientFiltering1", "");
+    ComplexExpenseFiltering =
+        item(filter, "Expenses Dual Field Filtering", "ComplexExpenseFiltering", "Filtering on two fields.");
+    ComplexIncomeFiltering =
+        item(filter, "Income Dual Field Filtering", "ComplexIncomeFiltering", "Filtering on two fields.");
     QMenu* password = bar->addMenu(QStringLiteral("Password"));
     Change1 = item(password, "Change", "Change1", "Simple access password");
 }

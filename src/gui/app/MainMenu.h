@@ -19,6 +19,9 @@ public:
     QAction* Calendar1 = nullptr; // "Calendar"
     QAction* Change1 = nullptr; // "Password" > "Change"
     QAction* GSTApplyRate1 = nullptr; // "Configure" > "GST Apply Rate"
+    QAction* DualFieldClientFiltering1 = nullptr; // "Filter" > "Clients Dual Field Filtering"
+    QAction* ComplexExpenseFiltering = nullptr;   // "Filter" > "Expenses Dual Field Filtering"
+    QAction* ComplexIncomeFiltering = nullptr;    // "Filter" > "Income Dual Field Filtering"
 };
 
 } // namespace kelvora

@@ -8,6 +8,7 @@
 #include "gui/dialogs/calculators/LoansMenu.h"
 #include "gui/dialogs/diary/TCalForm.h"
 #include "gui/dialogs/security/TPasswordDlg.h"
+#include "gui/dialogs/selection/TFilterForm.h"
 #include "gui/pages/ClientsPage.h"
 #include "gui/pages/ClipboardTarget.h"
 #include "gui/pages/DiaryPage.h"
@@ -67,6 +68,17 @@ bool TMainForm::FormCreate()
     addLoansMenu(menuBar(), m_model.settings(), m_model.regional(), m_model.folders(), m_guard, this,
                  [this] { return m_model.today(); });
     connect(MainMenu1->Calendar1, &QAction::triggered, this, [this] { TCalForm::Calendar1Click(m_model, this); });
+    using FilterClick = void (*)(MainModel&, HandlerGuard&, QWidget*);
+    for (auto [action, tab, click] : {std::tuple{MainMenu1->DualFieldClientFiltering1, &TMainForm::TabClients,
+                                                 FilterClick(&TFilterForm::DualFieldClientFiltering1Click)},
+                                      {MainMenu1->ComplexExpenseFiltering, &TMainForm::TabExpenses,
+                                       &TFilterForm::ComplexExpenseFilteringClick},
+                                      {MainMenu1->ComplexIncomeFiltering, &TMainForm::TabIncome,
+                                       &TFilterForm::ComplexIncomeFilteringClick}})
+        connect(action, &QAction::triggered, this, [this, tab, click] {
+            PageControl->setCurrentWidget(this->*tab);
+            click(m_model, m_guard, this);
+        });
     buildPages();
     for (PageBase* page : std::as_const(m_pages))
         page->applyColourScheme(m_model.colourScheme());
@@ -223,6 +235,14 @@ void TMainForm::Exit1Click()
     close();
 }
 
+bool TMainForm::event(QEvent* event)
+{
+    // FormActivate: also when a modal window returns.
+    if (event->type() == QEvent::WindowActivate)
+        m_model.FormActivate();
+    return QMainWindow::event(event);
+}
+
 void TMainForm::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
@@ -244,13 +264,18 @@ void TMainForm::Change1Click()
 void TMainForm::PageControlChange(int index)
 {
     commitOpenEditors();
-    m_guard.run([this, index] {
+    bool clientsWanted = false;
+    m_guard.run([&] {
         const auto left = static_cast<PageId>(m_lastPage);
         m_lastPage = index;
         m_model.setActivePage(static_cast<PageId>(index));
         m_model.leavePage(left);
-        m_model.pageChanged();
+        clientsWanted = m_model.pageChanged();
     });
+    if (clientsWanted && PageControl->currentWidget() != TabClients) {
+        PageControl->setCurrentWidget(TabClients); // its own page change finishes the work
+        return;
+    }
     if (auto* page = qobject_cast<PageBase*>(PageControl->widget(index)))
         page->pageShown();
 }

@@ -4,6 +4,8 @@
 #include "gui/pages/ClientPicture.h"
 #include "gui/pages/PageGrid.h"
 #include "gui/pages/parts/SelectionBar.h"
+#include "gui/pages/parts/TagToolsBar.h"
+#include "gui/widgets/GradientButton.h"
 #include "gui/widgets/DataMemo.h"
 #include "gui/widgets/GradientPanel.h"
 #include "gui/widgets/RecordNavigator.h"
@@ -52,12 +54,17 @@ ClientsPage::ClientsPage(ClientsModel& model, HandlerGuard& guard, bool pictureA
     panelLayout->addWidget(ClientNotes, 1);
     panelLayout->addWidget(Pix);
     Panel2->setFixedHeight(150);
+    TagBand = makeBand(QStringLiteral("TagBand"), QString(), this);
+    TagBar = new TagToolsBar(model.tagTools(), model.notesSearch(), *NamesGrid, *ClientNotes, m_guard, TagBand);
+    for (GradientButton* b : TagBar->buttons())
+        addButton(b);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(ClientHead);
     layout->addWidget(ClientSubHead);
+    layout->addWidget(TagBand);
     layout->addWidget(NamesGrid, 1);
     layout->addWidget(Panel2);
 

@@ -10,6 +10,7 @@ class DataMemo;
 class GradientPanel;
 class PageGrid;
 class SelectionBar;
+class TagToolsBar;
 
 // The Clients page: the client grid, the client's notes and picture.
 class ClientsPage : public PageBase
@@ -24,6 +25,8 @@ public:
     QWidget* Panel2 = nullptr;
     DataMemo* ClientNotes = nullptr;
     ClientPicture* Pix = nullptr;
+    GradientPanel* TagBand = nullptr;
+    TagToolsBar* TagBar = nullptr;
     SelectionBar* Selector = nullptr; // NamesSel, NamesFilter, NamesCombo, AllNamesBtn
 
     // The show sequence's column widths: EntryDate 90, the phones 98 pixels.

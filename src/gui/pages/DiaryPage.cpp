@@ -2,6 +2,7 @@
 
 #include "core/diary/DiaryModel.h"
 #include "core/diary/DiarySearch.h"
+#include "core/selection/DayHighlight.h"
 #include "core/diary/DiarySelection.h"
 #include "core/diary/EventLine.h"
 #include "core/pages/PageColumns.h"
@@ -303,10 +304,20 @@ void DiaryPage::buildDiaryHead(QWidget* centre)
     ReplaceBtn = searchButton(QStringLiteral("ReplaceBtn"), QStringLiteral("A\u2192B"),
                               QStringLiteral("Search and Replace throughout ENTIRE diary database"),
                               &DiarySearch::ReplaceBtnClick);
+    m_highlight = new DayHighlight(
+        m_model.context().port, [this] { return m_model.searchText(); },
+        [this](const QString& text) { m_model.setSearchText(text); }, this);
+    connect(m_highlight, &DayHighlight::occurrenceShown, this, &DiaryPage::occurrenceShown);
+    ScrollBtn = glyphButton(QStringLiteral("ScrollBtn"), QStringLiteral("\u21BB"),
+                            QStringLiteral("HighLight search text ON CURRENT DATE  -  Cycles thru this Diary date."),
+                            searches, [this] {
+                                Daytime->setFocus();
+                                m_highlight->start(Daytime->storedText());
+                            });
     auto* searchLayout = new QHBoxLayout(searches);
     searchLayout->setContentsMargins(3, 2, 3, 2);
     searchLayout->setSpacing(2);
-    for (GradientButton* b : {PriorBtn, RevScanBtn, SearchBtn, ScanBtn, NextBtn, ReplaceBtn})
+    for (GradientButton* b : {PriorBtn, RevScanBtn, SearchBtn, ScanBtn, NextBtn, ReplaceBtn, ScrollBtn})
         searchLayout->addWidget(b);
 
     DiaryHead = new BlinkLabel(DiaryHeadPanel);

@@ -14,6 +14,7 @@ namespace kelvora {
 class AnalogClock;
 class BlinkLabel;
 class DataMemo;
+class DayHighlight;
 class DiaryModel;
 class GradientButton;
 class GradientPanel;
@@ -61,6 +62,7 @@ public:
     GradientButton* ScanBtn = nullptr;
     GradientButton* NextBtn = nullptr;
     GradientButton* ReplaceBtn = nullptr;
+    GradientButton* ScrollBtn = nullptr; // highlights the search text in the day, one second a step
     BlinkLabel* DiaryHead = nullptr;
     GradientButton* DayPos = nullptr;
     GradientButton* MateBtn = nullptr;
@@ -100,6 +102,7 @@ private:
     DiaryModel& m_model;
     ColourScheme m_scheme;
     QList<GradientButton*> m_glyphButtons;
+    DayHighlight* m_highlight = nullptr;
 };
 
 } // namespace kelvora

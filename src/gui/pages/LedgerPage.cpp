@@ -6,6 +6,7 @@
 #include "core/store/View.h"
 #include "gui/pages/PageGrid.h"
 #include "gui/pages/parts/SelectionBar.h"
+#include "gui/pages/parts/TagToolsBar.h"
 #include "gui/pages/parts/TotalsFooter.h"
 #include "gui/widgets/ColourAdapter.h"
 #include "gui/widgets/DataMemo.h"
@@ -99,6 +100,10 @@ LedgerPage::LedgerPage(LedgerModel& model, HandlerGuard& guard, QWidget* parent)
     notesRow->setSpacing(0);
     notesRow->addWidget(Notes, 1);
     notesRow->addWidget(CopyNotesBtn, 0, Qt::AlignTop);
+    TagBand = makeBand(QStringLiteral("TagBand"), QString(), this);
+    TagBar = new TagToolsBar(model.tagTools(), model.notesSearch(), *Grid, *Notes, m_guard, TagBand);
+    for (GradientButton* b : TagBar->buttons())
+        addButton(b);
     Footer = new TotalsFooter(model, this);
     addBand(Footer);
 
@@ -107,6 +112,7 @@ LedgerPage::LedgerPage(LedgerModel& model, HandlerGuard& guard, QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(HeadPanel);
     layout->addWidget(SubHead);
+    layout->addWidget(TagBand);
     layout->addWidget(Grid, 1);
     layout->addLayout(notesRow);
     layout->addWidget(Footer);

@@ -14,6 +14,7 @@ class GradientPanel;
 class PageGrid;
 class RecordNavigator;
 class SelectionBar;
+class TagToolsBar;
 class TotalsFooter;
 
 // The Expenses or the Income page, built from its ledger kind: the entry
@@ -42,6 +43,8 @@ public:
     DataMemo* Notes = nullptr;
     GradientButton* CopyNotesBtn = nullptr; // ExpensesCopyNotesBtn, IncomeCopyNotesBtn
     TotalsFooter* Footer = nullptr;
+    GradientPanel* TagBand = nullptr;
+    TagToolsBar* TagBar = nullptr;
     SelectionBar* Selector = nullptr; // ExpendSel, ExpendFilter, ExpendCombo, AllExpensesBtn (or Income...)
 
     // The band's buttons, as a click runs them.

@@ -340,6 +340,42 @@ private slots:
         m->SetPeriodAndYear();
         QCOMPARE(e.asText(u"Period"), QStringLiteral("0403"));
     }
+
+    void theBirthdayQuestionComesOnTheFirstPageChangeOfTheFirst_data()
+    {
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<int>("questions");
+        QTest::newRow("first of the month") << QDate(2026, 11, 1) << 2;
+        QTest::newRow("second of the month") << QDate(2026, 11, 2) << 0;
+    }
+    void theBirthdayQuestionComesOnTheFirstPageChangeOfTheFirst()
+    {
+        QFETCH(QDate, today);
+        QFETCH(int, questions);
+        auto m = m_dir->model(m_port, QDateTime(today, QTime(9, 0)));
+        QCOMPARE(m->startUp(), MainModel::StartUp::Ready);
+        View& names = *m->names();
+        for (const auto& [surname, dob] : {std::pair{"Near", QDate(1980, 11, 20)}, {"Far", QDate(1980, 12, 5)}}) {
+            names.append();
+            names.setField(u"Surname", QString::fromLatin1(surname));
+            names.setField(u"DOB", dob);
+            names.post();
+        }
+        const QString question = QStringLiteral("MessageDlg(Confirmation): Check for Birthdays within next Month ?");
+        m_port.queueButton(MsgButton::Yes);
+        QCOMPARE(m->pageChanged(), questions > 0);
+        QCOMPARE(m->pageChanged(), false); // asked once per activation
+        if (questions > 0) {
+            QCOMPARE(names.rowCount(), 1);
+            QCOMPARE(names.asText(u"Surname"), QStringLiteral("Near"));
+        }
+        // A modal window closed: the main window is active again and asks anew.
+        m->FormActivate();
+        m_port.queueButton(MsgButton::No);
+        QCOMPARE(m->pageChanged(), false);
+        QCOMPARE(m_port.log().count(question), questions);
+        QCOMPARE(m_port.pendingAnswers(), questions ? 0 : 2); // unasked, unanswered
+    }
 };
 
 QTEST_GUILESS_MAIN(tst_MainModel)

@@ -5,6 +5,7 @@
 #include "core/store/UnknownField.h"
 #include "core/store/View.h"
 #include "support/store/TempDatabase.h"
+#include "support/store/ViewRefs.h"
 #include "support/store/ThrownMessage.h"
 
 #include <QRandomGenerator>
@@ -16,18 +17,10 @@
 
 using namespace kelvora;
 using kelvora::test::TempDatabase;
+using kelvora::test::refsShown;
 using kelvora::test::thrownMessage;
 
 namespace {
-
-QList<qint64> refsShown(const View& view)
-{
-    QList<qint64> refs;
-    const int ref = view.fieldIndex(u"Ref");
-    for (int r = 0; r < view.rowCount(); ++r)
-        refs << view.integerAt(r, ref);
-    return refs;
-}
 
 // Six expense records whose order is decided at every level: NULLs, case, a
 // non-ASCII letter (after every ASCII one, as its bytes are), ties by the

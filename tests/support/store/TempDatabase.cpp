@@ -63,6 +63,13 @@ std::unique_ptr<Database> TempDatabase::open() const
     return std::make_unique<Database>(m_path);
 }
 
+std::unique_ptr<Database> TempDatabase::openWith(const QString& sql, const QList<Value>& binds) const
+{
+    open();
+    exec(sql, binds);
+    return open();
+}
+
 QSqlDatabase TempDatabase::side() const
 {
     if (QSqlDatabase::contains(m_connection))

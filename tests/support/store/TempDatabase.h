@@ -31,6 +31,9 @@ public:
     QString path() const { return m_path; }
     // Opens the file the program's way (creating it when missing).
     std::unique_ptr<Database> open() const;
+    // Creates the tables, runs one fixture statement on the side connection,
+    // then opens the file the program's way.
+    std::unique_ptr<Database> openWith(const QString& sql, const QList<Value>& binds = {}) const;
 
     // Runs one statement on the side connection; values are bound in order.
     void exec(const QString& sql, const QList<Value>& binds = {}) const;
