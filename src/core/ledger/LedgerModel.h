@@ -48,11 +48,16 @@ public:
     void Sum(bool warnUnbalanced = true);
     // The selection bar above the grid.
     PageSelection& selection() { return m_selection; }
+    const PageSelection& selection() const { return m_selection; }
     bool totalsComputed() const { return m_computed; }
     bool totalsStale() const { return m_stale; }
     const LedgerTotals& totals() const { return m_totals; }
-    // The income page's balances read the expense page's last totals.
-    void setExpensesForBalances(const LedgerModel* expenses) { m_expenses = expenses; }
+    // The income page's balances read the expense page's last totals; the two
+    // pages then know each other (the taxation breakdown reads both).
+    void setExpensesForBalances(LedgerModel* expenses);
+    // The Expenses and the Income page of this program; null until linked.
+    LedgerModel* expensesLedger();
+    LedgerModel* incomeLedger();
     double balance() const;
     double taxBalance() const;
 
@@ -77,7 +82,8 @@ private:
     AmountFields m_fields;
     PageSelection m_selection;
     LedgerTotals m_totals;
-    const LedgerModel* m_expenses = nullptr;
+    LedgerModel* m_expenses = nullptr;
+    LedgerModel* m_income = nullptr;
     bool m_computed = false;
     bool m_stale = false;
     int m_checkSuppressed = 0;
