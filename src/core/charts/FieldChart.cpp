@@ -45,7 +45,7 @@ QString FieldChart::buttonName(LedgerKind kind, ChartStyle style)
     return style == ChartStyle::Pie ? page : page + QLatin1Char('2');
 }
 
-QString FieldChart::title(LedgerKind kind, const PageSelection& selection)
+QString FieldChart::titleOf(LedgerKind kind, const PageSelection& selection)
 {
     const QString base = kind == LedgerKind::Expenses ? QStringLiteral("Expense") : QStringLiteral("Income");
     if (selection.fieldIndex() == 0 || selection.filterText() == QLatin1String("y"))
@@ -76,7 +76,7 @@ FieldChart FieldChart::of(const LedgerModel& ledger, ChartStyle style)
         chart.caption = expenses ? QStringLiteral(" Expenses - Field Totals") : QStringLiteral(" Income - Field Totals");
         chart.printHint = QStringLiteral("Print the graph");
     }
-    chart.title = title(kind, ledger.selection());
+    chart.title = titleOf(kind, ledger.selection());
     const Settings& settings = ledger.context().settings;
     for (const Column& c : columns(kind)) {
         const QString label = c.named ? settings.value(*c.named) : QString::fromLatin1(c.label);

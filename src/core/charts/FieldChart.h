@@ -38,7 +38,7 @@ struct FieldChart
     static FieldChart open(LedgerModel& ledger, ChartStyle style);
     // The chart of the totals last computed.
     static FieldChart of(const LedgerModel& ledger, ChartStyle style);
-    static QString title(LedgerKind kind, const PageSelection& selection);
+    static QString titleOf(LedgerKind kind, const PageSelection& selection);
     // GraphExpBtn, GraphExpBtn2, GraphIncBtn, GraphIncBtn2.
     static QString buttonName(LedgerKind kind, ChartStyle style);
     static QString buttonHint() { return QStringLiteral("View / Print Graph"); }

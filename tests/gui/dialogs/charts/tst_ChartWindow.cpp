@@ -34,17 +34,7 @@ private slots:
     void init()
     {
         f = std::make_unique<MainFormFixture>();
-        {
-            Database db(f->folders().databaseFile());
-            View e(db, TableId::Expense);
-            e.append();
-            e.setField(u"Ref", 1.0);
-            e.setField(u"Date", QDate(2026, 3, 2));
-            e.setField(u"Office", 30.0);
-            e.setField(u"F1", 90.0);
-            e.setField(u"Bank", 120.0);
-            e.post();
-        }
+        f->addAmounts(TableId::Expense, 1, QDate(2026, 3, 2), {{u"Office", 30}, {u"F1", 90}, {u"Bank", 120}});
         QVERIFY(f->start());
         f->model->settings().setValue(SettingKey::E1, QStringLiteral("Rent"));
     }

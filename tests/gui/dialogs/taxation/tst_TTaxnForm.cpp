@@ -20,23 +20,8 @@ class tst_TTaxnForm : public QObject
 
     void addRecords()
     {
-        Database db(f->folders().databaseFile());
-        View e(db, TableId::Expense);
-        e.append();
-        e.setField(u"Ref", 1.0);
-        e.setField(u"Date", QDate(2026, 3, 2));
-        e.setField(u"Phone", 1200.0);
-        e.setField(u"Tax", 120.0);
-        e.setField(u"Bank", 1320.0);
-        e.post();
-        View i(db, TableId::Income);
-        i.append();
-        i.setField(u"Ref", 1.0);
-        i.setField(u"Date", QDate(2026, 3, 4));
-        i.setField(u"Sales", 1000.0);
-        i.setField(u"Tax", 100.0);
-        i.setField(u"Bank", 1100.0);
-        i.post();
+        f->addAmounts(TableId::Expense, 1, QDate(2026, 3, 2), {{u"Phone", 1200}, {u"Tax", 120}, {u"Bank", 1320}});
+        f->addAmounts(TableId::Income, 1, QDate(2026, 3, 4), {{u"Sales", 1000}, {u"Tax", 100}, {u"Bank", 1100}});
     }
 
     std::unique_ptr<TTaxnForm> openForm()
