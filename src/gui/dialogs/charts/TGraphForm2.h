@@ -4,6 +4,7 @@
 
 #include <QList>
 
+class QAbstractSeries;
 class QGraphicsSimpleTextItem;
 
 namespace kelvora {

@@ -5,6 +5,7 @@
 #include "gui/pages/LedgerPage.h"
 #include "gui/widgets/GradientButton.h"
 #include "gui/widgets/GradientPanel.h"
+#include "report/Report.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -115,6 +116,31 @@ private slots:
         QCOMPARE(f->model->settings().value(SettingKey::ExpensePctPhone), QStringLiteral("5"));
         QCOMPARE(f->model->settings().value(SettingKey::ExpensePct1), QString());
         QVERIFY(f->port.log().isEmpty());
+    }
+
+    // The print button's page: the template takes every text the window gives it.
+    void theSummaryTemplate()
+    {
+        auto form = openForm();
+        const CalculatorReport request = form->model().RptTaxnBeforePrint();
+        report::Report report;
+        QVERIFY2(report.load(QStringLiteral(KELVORA_SOURCE_RESOURCES "/templates/RptTaxn.xml")),
+                 qPrintable(report.loadErrors().join('\n')));
+        report.setBeforePrint([&](report::ReportFill& fill) {
+            for (const auto& [object, text] : request.texts)
+                fill.setText(object, text);
+            fill.setPicture(QStringLiteral("Picture1"), QString());
+        });
+        const report::ReportResult result = report.prepare();
+        QVERIFY2(result.ok(), qPrintable(result.errors.join('\n')));
+        QCOMPARE(result.missingNames, QStringList());
+        QCOMPARE(report.document().pages.size(), 1);
+        QStringList printed;
+        for (const report::DisplayItem& item : report.document().pages.first().items)
+            printed << (item.lines.isEmpty() ? item.text : item.lines.join(' '));
+        for (const char* text : {"Taxation Breakdown for All", "$1,200.00", "$960.00", "-$200.00", "$20.00",
+                                 "VatStr Balance", "Page  1 of 1"})
+            QVERIFY2(printed.contains(QString::fromLatin1(text)), text);
     }
 };
 
