@@ -7,6 +7,7 @@
 #include "gui/widgets/GradientButton.h"
 
 #include <QBarSet>
+#include <QChartView>
 #include <QChart>
 #include <QFile>
 #include <QGraphicsSimpleTextItem>

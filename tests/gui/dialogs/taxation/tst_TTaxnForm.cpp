@@ -136,7 +136,7 @@ private slots:
         QCOMPARE(result.missingNames, QStringList());
         QCOMPARE(report.document().pages.size(), 1);
         QStringList printed;
-        for (const report::DisplayItem& item : report.document().pages.first().items)
+        for (const report::DisplayItem& item : report.document().pages.front().items)
             printed << (item.lines.isEmpty() ? item.text : item.lines.join(' '));
         for (const char* text : {"Taxation Breakdown for All", "$1,200.00", "$960.00", "-$200.00", "$20.00",
                                  "VatStr Balance", "Page  1 of 1"})
