@@ -56,7 +56,7 @@ void TGraphForm::buildChart(QChart& chart)
         slice->setPen(QPen(colour.darker(130), 1));
         // A column without an amount has no slice to mark.
         slice->setLabelVisible(p.value != 0.0);
-        slice->setLabelArmLengthFactor(0.12);
+        slice->setLabelArmLengthFactor(0.22);
         QFont f = font();
         f.setPixelSize(14);
         f.setBold(true);

@@ -103,6 +103,7 @@ TTaxnForm::TTaxnForm(LedgerModel& expenses, LedgerModel& income, HandlerGuard& g
         grid->setVerticalSpacing(4);
         buildSide(TaxnController::side(kind), grid);
         sides->addLayout(grid);
+        sides->setAlignment(grid, Qt::AlignTop);
     }
     body->addLayout(sides);
     Problem = new QLabel(BodyPanel);
@@ -190,6 +191,14 @@ void TTaxnForm::buildSide(const TaxnSide& s, QGridLayout* grid)
         addBox(grid, row, 1, r.totalBox, s.totalHint);
         addBox(grid, row, 2, r.percentBox, s.percentHint, true);
         addBox(grid, row, 3, r.resultBox, s.resultHint);
+    }
+    // The shorter side keeps empty rows, so both sides' totals stand on one line.
+    const qsizetype longest = std::max(TaxnController::side(LedgerKind::Expenses).rows.size(),
+                                       TaxnController::side(LedgerKind::Income).rows.size());
+    const int boxHeight = QLineEdit().sizeHint().height();
+    while (row < longest) {
+        ++row;
+        grid->setRowMinimumHeight(row, boxHeight);
     }
     ++row;
     grid->setRowMinimumHeight(row, 8);
