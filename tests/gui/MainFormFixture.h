@@ -49,6 +49,19 @@ struct MainFormFixture
         }
     }
 
+    // One ledger record of `amounts` on `date`, written before the window starts.
+    void addAmounts(TableId table, int ref, const QDate& date, const QList<std::pair<const char16_t*, double>>& amounts)
+    {
+        Database db(folders().databaseFile());
+        View v(db, table);
+        v.append();
+        v.setField(u"Ref", double(ref));
+        v.setField(u"Date", date);
+        for (const auto& [field, amount] : amounts)
+            v.setField(QStringView(field), amount);
+        v.post();
+    }
+
     ~MainFormFixture()
     {
         form.reset();

@@ -134,6 +134,23 @@ void LedgerModel::Sum(bool warnUnbalanced)
         m_context.port.messageDlg(m_traits.summaryWarning, MsgType::Warning, MsgButton::OK);
 }
 
+void LedgerModel::setExpensesForBalances(LedgerModel* expenses)
+{
+    m_expenses = expenses;
+    if (expenses)
+        expenses->m_income = this;
+}
+
+LedgerModel* LedgerModel::expensesLedger()
+{
+    return m_traits.kind == LedgerKind::Expenses ? this : m_expenses;
+}
+
+LedgerModel* LedgerModel::incomeLedger()
+{
+    return m_traits.kind == LedgerKind::Income ? this : m_income;
+}
+
 double LedgerModel::balance() const
 {
     return m_totals.total - (m_expenses ? m_expenses->totals().total : 0.0);

@@ -52,11 +52,16 @@ public:
     PageSelection& selection() { return m_selection; }
     TagTools& tagTools() { return m_tags; }
     NotesSearch& notesSearch() { return m_notes; }
+    const PageSelection& selection() const { return m_selection; }
     bool totalsComputed() const { return m_computed; }
     bool totalsStale() const { return m_stale; }
     const LedgerTotals& totals() const { return m_totals; }
-    // The income page's balances read the expense page's last totals.
-    void setExpensesForBalances(const LedgerModel* expenses) { m_expenses = expenses; }
+    // The income page's balances read the expense page's last totals; the two
+    // pages then know each other (the taxation breakdown reads both).
+    void setExpensesForBalances(LedgerModel* expenses);
+    // The Expenses and the Income page of this program; null until linked.
+    LedgerModel* expensesLedger();
+    LedgerModel* incomeLedger();
     double balance() const;
     double taxBalance() const;
 
@@ -83,7 +88,8 @@ private:
     TagTools m_tags;
     NotesSearch m_notes;
     LedgerTotals m_totals;
-    const LedgerModel* m_expenses = nullptr;
+    LedgerModel* m_expenses = nullptr;
+    LedgerModel* m_income = nullptr;
     bool m_computed = false;
     bool m_stale = false;
     int m_checkSuppressed = 0;

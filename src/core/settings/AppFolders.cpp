@@ -62,6 +62,14 @@ AppFolders AppFolders::resolve(const QString& dataDirOption)
     return folders;
 }
 
+AppFolders AppFolders::of(const SettingsLocations& locations)
+{
+    AppFolders folders;
+    folders.m_programFolder = asFolder(locations.programFolder);
+    folders.m_dataFolder = asFolder(QFileInfo(locations.settingsFile).absolutePath());
+    return folders;
+}
+
 QString AppFolders::settingsKeyFile()
 {
     const QString fromEnvironment = environmentFolder("KELVORA_CONFIG_DIR");

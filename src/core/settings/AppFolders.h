@@ -18,6 +18,11 @@ public:
     // when the data folder cannot be created.
     static AppFolders resolve(const QString& dataDirOption = {});
 
+    // The folders that `locations` were worked out from: the data folder is the
+    // settings file's. For windows that reach the program only through the held
+    // settings.
+    static AppFolders of(const SettingsLocations& locations);
+
     // The per-user settings file: $KELVORA_CONFIG_DIR/Kelvora.ini, else
     // $XDG_CONFIG_HOME/Marrowby/Kelvora.ini.
     static QString settingsKeyFile();

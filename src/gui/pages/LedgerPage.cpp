@@ -5,6 +5,7 @@
 #include "core/settings/Settings.h"
 #include "core/store/View.h"
 #include "gui/pages/PageGrid.h"
+#include "gui/pages/parts/LedgerTools.h"
 #include "gui/pages/parts/SelectionBar.h"
 #include "gui/pages/parts/TagToolsBar.h"
 #include "gui/pages/parts/TotalsFooter.h"
@@ -72,6 +73,10 @@ LedgerPage::LedgerPage(LedgerModel& model, HandlerGuard& guard, QWidget* parent)
     subLayout->addWidget(RateBox);
     subLayout->addSpacing(12);
     subLayout->addWidget(SumBtn);
+    Tools = new LedgerTools(model, *this, m_guard, SubHead);
+    for (GradientButton* b : Tools->buttons())
+        addButton(b);
+    Tools->addTo(subLayout);
     subLayout->addSpacing(12);
     Selector->addTo(subLayout);
     subLayout->addStretch();

@@ -11,6 +11,7 @@ namespace kelvora {
 class DataMemo;
 class GradientButton;
 class GradientPanel;
+class LedgerTools;
 class PageGrid;
 class RecordNavigator;
 class SelectionBar;
@@ -46,6 +47,7 @@ public:
     GradientPanel* TagBand = nullptr;
     TagToolsBar* TagBar = nullptr;
     SelectionBar* Selector = nullptr; // ExpendSel, ExpendFilter, ExpendCombo, AllExpensesBtn (or Income...)
+    LedgerTools* Tools = nullptr;     // TaxnBtn1, GraphExpBtn, GraphExpBtn2 (or TaxnBtn2, GraphIncBtn...)
 
     // The band's buttons, as a click runs them.
     void entryButtonClick(GradientButton* button, LedgerModel::EntryButton which);

@@ -87,6 +87,10 @@ void tst_AppFolders::derivedPaths()
     QCOMPARE(where.settingsFile, f.settingsFile());
     QCOMPARE(where.settingsKey, AppFolders::settingsKeyFile());
     QCOMPARE(where.programFolder, prog);
+    // Back from the settings' locations to the same folders.
+    const AppFolders again = AppFolders::of(where);
+    QCOMPARE(again.dataFolder(), data);
+    QCOMPARE(again.programFolder(), prog);
 }
 
 void tst_AppFolders::programFolderFromEnvironmentOrSource()
