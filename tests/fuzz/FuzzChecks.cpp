@@ -1,5 +1,6 @@
 #include "FuzzChecks.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -33,7 +34,10 @@ const FuzzTarget* findFuzzTarget(const QString& name)
 
 QString scratchFile(const QString& name)
 {
-    static QTemporaryDir folder;
+    // In memory where the machine has it: the file checks sync every write.
+    static QTemporaryDir folder(QDir(QStringLiteral("/dev/shm")).exists()
+                                    ? QStringLiteral("/dev/shm/kelvora-fuzz-XXXXXX")
+                                    : QDir::tempPath() + QStringLiteral("/kelvora-fuzz-XXXXXX"));
     return folder.filePath(name);
 }
 

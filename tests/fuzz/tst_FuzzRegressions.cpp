@@ -38,6 +38,17 @@ private slots:
     {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QByteArray>("input");
+        // A typed value with a control character was written, and the reader then
+        // refused the whole settings file as binary.
+        QTest::newRow("ini_file: control character in a value")
+            << "ini_file" << QByteArray("\x03i\x02\x89Pe", 6);
+        // A list beginning with U+FEFF lost it at every save: the reader took it
+        // for a byte-order mark.
+        QTest::newRow("list_file: a text beginning with U+FEFF")
+            << "list_file" << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF");
+        // A setting typed as U+FEFF (pasted text may begin with one) read back empty.
+        QTest::newRow("ini_file: a value beginning with U+FEFF")
+            << "ini_file" << QByteArray("\0\xEF\xBB\xBF\xEF\xBB\xBF", 7);
     }
     void foundByFuzzing()
     {
