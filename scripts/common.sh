@@ -5,6 +5,12 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config
 
 kelvora_configure_and_build() {
   local dir="$1"; shift
+  kelvora_configure_only "$dir" "$@"
+  cmake --build "$dir" --parallel "$(nproc)"
+}
+
+kelvora_configure_only() {
+  local dir="$1"; shift
   local launcher=()
   # A compiler cache, when the machine has one, makes rebuilds cheap. No base
   # folder is set: the report tests find their fixtures through __FILE__, which
@@ -13,8 +19,19 @@ kelvora_configure_and_build() {
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   fi
   cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
-  cmake --build "$dir" --parallel "$(nproc)"
 }
 
 # Making the Debian package and checking what is installed; not needed to run Kelvora.
 PACKAGE_TOOLS=(dpkg-dev file desktop-file-utils appstream)
+
+# `test.sh --sanitize` and tests/fuzz/run.sh: clang with its sanitizer and libFuzzer
+# runtimes, and the symbolizer that puts file:line into their reports.
+SANITIZE_PACKAGES=(clang libclang-rt-14-dev llvm)
+
+# build-asan/: everything built by clang with AddressSanitizer and
+# UndefinedBehaviorSanitizer, the libFuzzer programs of tests/fuzz included.
+kelvora_configure_sanitized() {
+  local dir="$1"; shift
+  kelvora_configure_only "$dir" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+    -DKELVORA_BUILD_TESTS=ON -DKELVORA_SANITIZE=ON -DKELVORA_BUILD_FUZZ=ON "$@"
+}

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 // Texts are converted to and from UTF-8 here, so the library needs no converter
 // of its own; its templates are built in this file alone.
@@ -47,7 +48,10 @@ QString encodeValue(const QString& v)
 
 QString decodeValue(const char* raw)
 {
-    const QString v = QString::fromUtf8(raw);
+    // fromUtf8() would drop a leading U+FEFF as if it were a byte-order mark.
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    const QString v = utf8.decode(QByteArrayView(raw));
     return isQuoted(v) ? v.mid(1, v.size() - 2) : v;
 }
 
@@ -128,8 +132,9 @@ int IniFile::intValue(const QString& section, const QString& key, int defaultVal
 
 void IniFile::setValue(const QString& section, const QString& key, const QString& value)
 {
+    // Whatever the reader takes for binary content would make the whole file unreadable.
     for (const QChar c : value) {
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QChar(0))
+        if (c.unicode() < 0x20 && c != QLatin1Char('\t') && c != QLatin1Char('\f'))
             throw KelvoraError(QStringLiteral("The setting %1 cannot be stored in %2: it holds a line break or a control character.")
                                    .arg(key, QDir::toNativeSeparators(m_path)));
     }

@@ -63,8 +63,12 @@ void writeStoredFile(const QString& path, const QByteArray& bytes)
     if (!QDir().mkpath(folder))
         throw KelvoraError(QStringLiteral("%1 could not be written: the folder %2 could not be created.")
                                .arg(shown, QDir::toNativeSeparators(folder)));
+    // decodeStoredText() drops a leading byte-order mark, so text that itself
+    // begins with U+FEFF gets a mark of its own in front, or it would lose it.
+    const QByteArray bom("\xEF\xBB\xBF");
+    const QByteArray content = bytes.startsWith(bom) ? bom + bytes : bytes;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
         throw KelvoraError(QStringLiteral("%1 could not be written: %2.").arg(shown, file.errorString()));
 }
 

@@ -20,7 +20,9 @@ bool readStoredFile(const QString& path, QByteArray* bytes, QString* error);
 
 // Creates or replaces a file with `bytes`: they go to a temporary file beside it
 // that takes the file's place only once complete, so a crash or a full disk never
-// leaves half a file. The folder is created when missing. Raises KelvoraError.
+// leaves half a file. The folder is created when missing. Bytes that begin with
+// a byte-order mark get a second one, so decodeStoredText() gives them back
+// whole. Raises KelvoraError.
 void writeStoredFile(const QString& path, const QByteArray& bytes);
 
 } // namespace kelvora
