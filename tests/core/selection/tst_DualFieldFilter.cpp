@@ -1,16 +1,16 @@
 #include "core/clients/ClientsModel.h"
 #include "core/ledger/LedgerModel.h"
 #include "core/selection/DualFieldFilter.h"
-#include "core/settings/Settings.h"
 #include "core/store/Database.h"
 #include "core/store/View.h"
-#include "support/ScriptedUserPort.h"
+#include "support/PageContextFixture.h"
 #include "support/store/TempDatabase.h"
 #include "support/store/ViewRefs.h"
 
 #include <QTest>
 
 using namespace kelvora;
+using kelvora::test::PageContextFixture;
 using kelvora::test::ScriptedUserPort;
 using kelvora::test::TempDatabase;
 using kelvora::test::refsShown;
@@ -50,18 +50,9 @@ private:
 
 } // namespace
 
-class tst_DualFieldFilter : public QObject
+class tst_DualFieldFilter : public QObject, PageContextFixture
 {
     Q_OBJECT
-
-    ScriptedUserPort m_port;
-    Settings m_settings;
-    Regional m_regional = Regional::australian();
-
-    PageContext context()
-    {
-        return {m_port, m_settings, m_regional, [] { return QDateTime(QDate(2026, 12, 11), QTime(9, 30)); }};
-    }
 
     static std::unique_ptr<Database> threeExpenses(const TempDatabase& temp)
     {

@@ -1,9 +1,8 @@
 #include "core/clients/ClientsModel.h"
 #include "core/selection/NotesSearch.h"
-#include "core/settings/Settings.h"
 #include "core/store/Database.h"
 #include "core/store/View.h"
-#include "support/ScriptedUserPort.h"
+#include "support/PageContextFixture.h"
 #include "support/store/TempDatabase.h"
 #include "support/store/ViewRefs.h"
 
@@ -11,22 +10,14 @@
 #include <QTest>
 
 using namespace kelvora;
+using kelvora::test::PageContextFixture;
 using kelvora::test::ScriptedUserPort;
 using kelvora::test::TempDatabase;
 using kelvora::test::refsShown;
 
-class tst_NotesSearch : public QObject
+class tst_NotesSearch : public QObject, PageContextFixture
 {
     Q_OBJECT
-
-    ScriptedUserPort m_port;
-    Settings m_settings;
-    Regional m_regional = Regional::australian();
-
-    PageContext context()
-    {
-        return {m_port, m_settings, m_regional, [] { return QDateTime(QDate(2026, 12, 11), QTime(9, 30)); }};
-    }
 
     // Clients A..D in surname order; B's notes hold "pay" on lines 2 and 5, D's on line 1.
     static std::unique_ptr<Database> fourClients(const TempDatabase& temp)

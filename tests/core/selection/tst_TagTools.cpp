@@ -1,10 +1,9 @@
 #include "core/clients/ClientsModel.h"
 #include "core/ledger/LedgerModel.h"
 #include "core/selection/TagTools.h"
-#include "core/settings/Settings.h"
 #include "core/store/Database.h"
 #include "core/store/View.h"
-#include "support/ScriptedUserPort.h"
+#include "support/PageContextFixture.h"
 #include "support/store/TempDatabase.h"
 #include "support/store/ViewRefs.h"
 
@@ -12,23 +11,14 @@
 #include <QTest>
 
 using namespace kelvora;
+using kelvora::test::PageContextFixture;
 using kelvora::test::ScriptedUserPort;
 using kelvora::test::TempDatabase;
 using kelvora::test::refsShown;
 
-class tst_TagTools : public QObject
+class tst_TagTools : public QObject, PageContextFixture
 {
     Q_OBJECT
-
-    ScriptedUserPort m_port;
-    Settings m_settings;
-    Regional m_regional = Regional::australian();
-    QDate m_today = QDate(2026, 12, 11);
-
-    PageContext context()
-    {
-        return {m_port, m_settings, m_regional, [this] { return QDateTime(m_today, QTime(9, 30)); }};
-    }
 
     // Clients 1..5; Tags y, X, empty, NULL, Y.
     static std::unique_ptr<Database> fiveClients(const TempDatabase& temp)
