@@ -73,15 +73,15 @@ LedgerPage::LedgerPage(LedgerModel& model, HandlerGuard& guard, QWidget* parent)
     subLayout->addWidget(RateBox);
     subLayout->addSpacing(12);
     subLayout->addWidget(SumBtn);
-    Tools = new LedgerTools(model, *this, m_guard, SubHead);
+    // The taxation and chart buttons stand in the heading band, left of the date.
+    Tools = new LedgerTools(model, *this, m_guard, HeadPanel);
     for (GradientButton* b : Tools->buttons())
         addButton(b);
-    Tools->addTo(subLayout);
-    subLayout->addSpacing(12);
     Selector->addTo(subLayout);
     subLayout->addStretch();
     auto* headLayout = new QHBoxLayout(HeadPanel);
     headLayout->setContentsMargins(6, 2, 6, 2);
+    Tools->addTo(headLayout);
     headLayout->addStretch();
     headLayout->addWidget(Navigator, 0, Qt::AlignRight);
 
