@@ -73,14 +73,15 @@ LedgerPage::LedgerPage(LedgerModel& model, HandlerGuard& guard, QWidget* parent)
     subLayout->addWidget(RateBox);
     subLayout->addSpacing(12);
     subLayout->addWidget(SumBtn);
-    // The taxation and chart buttons stand in the heading band, left of the date.
-    Tools = new LedgerTools(model, *this, m_guard, HeadPanel);
-    for (GradientButton* b : Tools->buttons())
-        addButton(b);
+    subLayout->addSpacing(12);
     Selector->addTo(subLayout);
     subLayout->addStretch();
     auto* headLayout = new QHBoxLayout(HeadPanel);
     headLayout->setContentsMargins(6, 2, 6, 2);
+    // The band below is full; the windows over the totals open from this one.
+    Tools = new LedgerTools(model, *this, m_guard, HeadPanel);
+    for (GradientButton* b : Tools->buttons())
+        addButton(b);
     Tools->addTo(headLayout);
     headLayout->addStretch();
     headLayout->addWidget(Navigator, 0, Qt::AlignRight);
