@@ -6,6 +6,8 @@
 #include "report/Expression.h"
 
 #include <QRegularExpression>
+
+#include <algorithm>
 #include <cmath>
 
 namespace kelvora::report {
@@ -62,10 +64,13 @@ QVariant dateFromText(const QString& text)
 QString valueFormatText(const QRegularExpressionMatch& m, const QString& format, const QVariant& value,
                         const Regional& regional)
 {
+    // No text on a page is wider than this; a mistyped "%2000000000s" must not
+    // ask for gigabytes of blanks.
+    constexpr int kWidest = 255;
     const bool leftAlign = !m.captured(1).isEmpty();
-    const int width = m.captured(2).toInt();
+    const int width = std::min(m.captured(2).toInt(), kWidest);
     const bool hasPrecision = m.capturedLength(3) > 0;
-    const int precision = m.captured(3).toInt();
+    const int precision = std::min(m.captured(3).toInt(), kWidest);
     const QChar type = m.captured(4).at(0).toLower();
     QString body;
     const auto number = numberOf(value);

@@ -1,5 +1,7 @@
 #include "report/Expression.h"
 
+#include <QScopeGuard>
+
 #include <optional>
 
 namespace kelvora::report {
@@ -90,11 +92,18 @@ private:
     {
         if (!right)
             return nullptr;
+        if (++m_operators > kMostOperators)
+            return fail(QStringLiteral("Expression is too long"));
         return binary(op, std::move(left), std::move(right));
     }
 
     std::unique_ptr<ExprNode> parseUnary()
     {
+        // Every nesting, of brackets, signs and totals, comes through here.
+        if (m_depth >= kDeepest)
+            return fail(QStringLiteral("Expression nested too deeply"));
+        ++m_depth;
+        const auto leave = qScopeGuard([this] { --m_depth; });
         if (accept(u'-')) {
             auto inner = parseUnary();
             if (!inner)
@@ -267,8 +276,16 @@ private:
         return node;
     }
 
+    // Bounds that keep a mistyped or hostile template from exhausting the stack
+    // of the parser, of the evaluation or of freeing the tree; a report needs
+    // nothing near either.
+    static constexpr int kDeepest = 100;
+    static constexpr int kMostOperators = 1000;
+
     QStringView m_text;
     qsizetype m_pos = 0;
+    int m_depth = 0;
+    int m_operators = 0;
 };
 
 bool isNull(const QVariant& v)

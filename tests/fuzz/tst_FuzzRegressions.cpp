@@ -49,6 +49,16 @@ private slots:
         // A setting typed as U+FEFF (pasted text may begin with one) read back empty.
         QTest::newRow("ini_file: a value beginning with U+FEFF")
             << "ini_file" << QByteArray("\0\xEF\xBB\xBF\xEF\xBB\xBF", 7);
+        // A display format with a width of two thousand million characters asked
+        // for 4 GB of blanks.
+        QTest::newRow("report_expression: a huge width in a display format")
+            << "report_expression" << QByteArray("'it''' \0'i%02002139078s\0", 24);
+        // Brackets nested a few thousand deep overflowed the parser's stack.
+        QTest::newRow("report_expression: brackets nested too deeply")
+            << "report_expression" << QByteArray("-") + QByteArray(3000, '(') + "1" + QByteArray(3000, ')');
+        // So did a chain of signs.
+        QTest::newRow("report_expression: signs nested too deeply")
+            << "report_expression" << QByteArray(4000, '-') + "1";
     }
     void foundByFuzzing()
     {
