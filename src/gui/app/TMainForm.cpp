@@ -75,9 +75,9 @@ bool TMainForm::FormCreate()
                                        &TFilterForm::ComplexExpenseFilteringClick},
                                       {MainMenu1->ComplexIncomeFiltering, &TMainForm::TabIncome,
                                        &TFilterForm::ComplexIncomeFilteringClick}})
-        connect(action, &QAction::triggered, this, [this, tab, click] {
-            PageControl->setCurrentWidget(this->*tab);
-            click(m_model, m_guard, this);
+        connect(action, &QAction::triggered, this, [this, page = tab, run = click] {
+            PageControl->setCurrentWidget(this->*page);
+            run(m_model, m_guard, this);
         });
     buildPages();
     for (PageBase* page : std::as_const(m_pages))

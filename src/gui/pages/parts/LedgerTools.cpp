@@ -31,9 +31,9 @@ LedgerTools::LedgerTools(LedgerModel& model, PageBase& page, HandlerGuard& guard
         TTaxnForm::TaxnBtn1Click(model, guard, parent->window());
     });
     for (auto [button, style] : {std::pair{GraphBtn, ChartStyle::Pie}, std::pair{GraphBtn2, ChartStyle::Bars}}) {
-        connect(button, &QPushButton::clicked, this, [&model, &page, &guard, parent, style] {
+        connect(button, &QPushButton::clicked, this, [&model, &page, &guard, parent, chart = style] {
             page.commitOpenEditors();
-            ChartWindow::open(model, style, guard, parent->window());
+            ChartWindow::open(model, chart, guard, parent->window());
         });
     }
 }
