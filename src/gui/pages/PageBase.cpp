@@ -28,6 +28,12 @@ bool isInside(const QWidget* widget, const QWidget* container)
 
 PageBase::PageBase(PageId id, HandlerGuard& guard, QWidget* parent) : QWidget(parent), m_guard(guard), m_id(id) {}
 
+PageBase::~PageBase()
+{
+    for (const QMetaObject::Connection& watch : std::as_const(m_exitWatches))
+        disconnect(watch);
+}
+
 QFont PageBase::plainFont() const
 {
     QFont plain = font();
@@ -75,13 +81,14 @@ PageGrid* PageBase::makeGrid(PageModel& model, const QString& name)
 void PageBase::postOnExit(QWidget* control, PageModel& model)
 {
     QPointer<QWidget> watched(control);
-    connect(qApp, &QApplication::focusChanged, control, [this, watched, &model](QWidget* old, QWidget* now) {
+    const auto left = [this, watched, &model](QWidget* old, QWidget* now) {
         if (!watched || !isInside(old, watched) || isInside(now, watched))
             return;
         if (auto* grid = qobject_cast<PageGrid*>(watched.data()))
             grid->commitOpenEditor();
         m_guard.run([&model] { model.postPending(); });
-    });
+    };
+    m_exitWatches << connect(qApp, &QApplication::focusChanged, control, left);
 }
 
 void PageBase::stampOnDoubleClick(DataMemo* memo, PageModel& model, NoteBox box)

@@ -25,6 +25,7 @@ class PageBase : public QWidget
     Q_OBJECT
 public:
     PageBase(PageId id, HandlerGuard& guard, QWidget* parent = nullptr);
+    ~PageBase() override;
 
     PageId id() const { return m_id; }
     // Bands, buttons, grids and input boxes take the scheme's colours.
@@ -67,6 +68,9 @@ private:
     QList<GradientButton*> m_buttons;
     QList<QWidget*> m_colouredBoxes;
     QList<PageGrid*> m_grids;
+    // The focus watches of postOnExit, cut when the page goes: its controls
+    // lose the focus while they are destroyed, with no record left to post.
+    QList<QMetaObject::Connection> m_exitWatches;
 };
 
 } // namespace kelvora
